@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace tarvello::vb {
+
+// The named number formats and format patterns the game shows amounts in, with fixed US conventions
+// ("," thousands, "." decimals) whatever the machine's locale. Names are case-insensitive:
+//   "standard"  1234.5 -> "1,234.50", -0.5 -> "-0.50"
+//   "currency"  rounds to cents (used to round and read back)
+//   "percent"   0.0525 -> "5.25%"
+//   patterns    "#,##0", "#,###", "#,###.#0", "#,##.#0##", "#,###.#####", "#,###.######", "#,###.#0##",
+//               "#,##0.#####", "#,###.0##", "#,###.###0", "#,###.#0#####", "#.###", ...
+// Rounding is half away from zero on the decimal value: a Single is first taken to its 7-significant-
+// digit decimal form, a Double to its 15-digit form, and that decimal is rounded.
+QString format(double value, QStringView pattern);
+QString format(float value, QStringView pattern);
+
+// The general number-to-text form ("$" & x & " Last"): Single to at most 7 significant digits, Double
+// to at most 15, no trailing zeros, no separators, leading "-", "0." below one (20.5 -> "20.5").
+QString str(float value);
+QString str(double value);
+
+// Reads a formatted text back to a number: accepts blanks, a sign, "$", "%" (divides by 100),
+// thousands separators and a decimal part. Returns 0 for text with no number.
+double readBack(QStringView text);
+
+// Round by formatting and reading back, as the game's figures are rounded.
+double roundFormat(double value, QStringView pattern);
+double roundFormat(float value, QStringView pattern);
+
+// IsNumeric: blanks around, a sign, digits with thousands separators, a decimal part, an exponent.
+bool isNumeric(QStringView text);
+// The value of a text that isNumeric accepts, read with the same grammar ("1,000" -> 1000).
+// Returns 0 for text that is not numeric.
+double numericValue(QStringView text);
+
+} // namespace tarvello::vb
