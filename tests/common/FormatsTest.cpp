@@ -16,25 +16,25 @@ struct FormatCase {
     const char16_t *expected;
 };
 
-QString formatCase(const FormatCase &c)
+void expectFormats(std::initializer_list<FormatCase> cases)
 {
-    return c.single ? format(static_cast<float>(c.value), c.pattern) : format(c.value, c.pattern);
-}
-
-std::string trace(const FormatCase &c)
-{
-    return QStringLiteral("%1 %2 \"%3\"")
-        .arg(c.value, 0, 'g', 17)
-        .arg(c.single ? u"single" : u"double")
-        .arg(QString::fromUtf16(c.pattern))
-        .toStdString();
+    for (const FormatCase &c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2 \"%3\"")
+                         .arg(c.value, 0, 'g', 17)
+                         .arg(c.single ? u"single" : u"double")
+                         .arg(QString::fromUtf16(c.pattern))
+                         .toStdString());
+        const QString text =
+            c.single ? format(static_cast<float>(c.value), c.pattern) : format(c.value, c.pattern);
+        EXPECT_EQ(text, QString::fromUtf16(c.expected));
+    }
 }
 
 } // namespace
 
 TEST(Formats, NamedFormats)
 {
-    const FormatCase cases[] = {
+    expectFormats({
         {1234.5, false, u"standard", u"1,234.50"},
         {1234.5, false, u"Standard", u"1,234.50"},
         {1234.5, false, u"STANDARD", u"1,234.50"},
@@ -62,16 +62,12 @@ TEST(Formats, NamedFormats)
         {12.5, false, u"percent", u"1250.00%"},
         {1234.5, false, u"Fixed", u"1234.50"},
         {-0.125, false, u"fixed", u"-0.13"},
-    };
-    for (const FormatCase &c : cases) {
-        SCOPED_TRACE(trace(c));
-        EXPECT_EQ(formatCase(c), QString::fromUtf16(c.expected));
-    }
+    });
 }
 
 TEST(Formats, DigitPatterns)
 {
-    const FormatCase cases[] = {
+    expectFormats({
         {1000, false, u"#,##0", u"1,000"},
         {-500, false, u"#,##0", u"-500"},
         {0, false, u"#,##0", u"0"},
@@ -118,11 +114,7 @@ TEST(Formats, DigitPatterns)
         {-5, false, u"$#,##0", u"-$5"},
         {0.5, false, u"0.0\"%\"", u"0.5%"}, // a quoted "%" is only text
         {20.5, true, u"", u"20.5"},         // no pattern: the general text
-    };
-    for (const FormatCase &c : cases) {
-        SCOPED_TRACE(trace(c));
-        EXPECT_EQ(formatCase(c), QString::fromUtf16(c.expected));
-    }
+    });
     // Whole numbers of any width format without a cast at the call.
     EXPECT_EQ(format(int16_t(-1234), u"#,##0"), u"-1,234");
     EXPECT_EQ(format(1000, u"#,##0"), u"1,000");
