@@ -59,6 +59,19 @@ QString shortTime(double serial)
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString longTime(double serial)
+{
+    int seconds = static_cast<int>(std::lround(timeOfDay(serial) * 86400.0));
+    seconds = seconds >= 86400 ? 86399 : seconds;
+    const int h = seconds / 3600;
+    const int h12 = h % 12 == 0 ? 12 : h % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(h12)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        .arg(h < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+}
+
 QDate parseDate(QStringView text)
 {
     static const QRegularExpression us(QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{2}|\d{4})\s*$)"));

@@ -18,6 +18,8 @@ QString shortDate(double serial);
 QString shortDate(QDate date);
 // The short time form, 24-hour: "09:00", "14:30".
 QString shortTime(double serial);
+// The time form with seconds, US style: "9:00:00 AM", "12:00:00 AM", "2:00:00 PM".
+QString longTime(double serial);
 
 // Reads "M/d/yyyy", "M/d/yy" (years 30–99 are 19xx, 00–29 are 20xx), "yyyy-MM-dd" or "yyyy/MM/dd".
 // Returns an invalid date for anything else.

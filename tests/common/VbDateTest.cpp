@@ -43,6 +43,13 @@ TEST(VbDate, TimesOfDay)
     EXPECT_LT(parseTime(u"noon"), 0);
     EXPECT_EQ(shortTime(35096 + 9.5 / 24), QStringLiteral("09:30"));
     EXPECT_EQ(shortTime(35096 + 14.0 / 24), QStringLiteral("14:00"));
+    struct Long { double serial; const char *text; };
+    const Long longs[] = {
+        {0, "12:00:00 AM"}, {9.0 / 24, "9:00:00 AM"}, {661.0 / 1440, "11:01:00 AM"}, {0.5, "12:00:00 PM"},
+        {14.0 / 24 + 30.0 / 86400, "2:00:30 PM"}, {35096 + 86399.0 / 86400, "11:59:59 PM"},
+    };
+    for (const Long &c : longs)
+        EXPECT_EQ(longTime(c.serial), QString::fromLatin1(c.text));
 }
 
 TEST(VbDate, AddMonthsAndWeekday)

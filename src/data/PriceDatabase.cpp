@@ -1,0 +1,125 @@
+#include "data/PriceDatabase.h"
+
+#include "common/VbDate.h"
+#include "data/PriceSchema.h"
+
+#include <QDir>
+
+namespace tarvello {
+
+namespace {
+const QString kWorkspaceName = QStringLiteral("JetWorkspace");
+
+QString dateText(double date)
+{
+    return vb::shortDate(date);
+}
+} // namespace
+
+void InitDatabaseGlobals(PriceDatabaseState &state, const QString &programDirectory,
+                         int32_t &SelectedCommodity, double &StartDate)
+{
+    state.DbOpen = false;
+    state.DbPath = QDir(programDirectory).filePath(QString::fromLatin1(kPriceFileName));
+    state.DbUser = QStringLiteral("admin");
+    state.WorkspacePassword.clear();
+    SelectedCommodity = commodityId(Instrument::Oil);
+    StartDate = vb::toSerial(vb::parseDate(u"1990/12/15"));
+    for (Instrument i : kAllInstruments)
+        state.CommodityNames[slotOf(i)] = QString::fromLatin1(instrumentKey(i));
+}
+
+db::Status OpenPriceDatabase(PriceDatabaseState &state, const QString &path)
+{
+    // A game load opens the database again; the handle of the start-up or of the last game is closed
+    // first so that only one is ever held.
+    CloseDatabase(state);
+
+    auto workspace = db::Workspace::create(kWorkspaceName, state.DbUser, state.WorkspacePassword);
+    if (!workspace)
+        return workspace.status();
+    state.FuturesWorkspace = workspace.value();
+
+    const QString connect =
+        QStringLiteral("; database=") + path + QStringLiteral(";PWD=") + QString::fromLatin1(kPricePassword);
+    auto database = state.FuturesWorkspace.openDatabase(path, true, true, connect);
+    if (!database) {
+        state.DbOpenFailed = 1;
+        state.FuturesWorkspace.close();
+        return database.status();
+    }
+    state.FuturesDb = std::move(database.value());
+    state.DbOpen = true;
+    return db::Status::success();
+}
+
+bool CloseDatabase(PriceDatabaseState &state)
+{
+    state.DbOpen = false;
+    state.FuturesDb.close();
+    state.FuturesWorkspace.close();
+    return true;
+}
+
+QString GetOverviewNews(const PriceDatabaseState &state, double date, int32_t commodityId)
+{
+    QString news;
+    auto rs = state.FuturesDb.openRecordset(OverviewNewsQuery(date, commodityId));
+    if (!rs)
+        return news;
+    // The count is read before any move: it is 1 whenever a row matches, and the first row is taken.
+    if (rs.value().recordCount() == 1)
+        news = rs.value().field(u"News").toString();
+    rs.value().close();
+    return news;
+}
+
+QString TickCalendarQuery(double startDate, double endDate)
+{
+    return QStringLiteral("SELECT * FROM ") + QStringLiteral("TickTradeDaysResults") +
+           QStringLiteral(" WHERE") + QStringLiteral(" DateValue([Date]) >= DateValue('") +
+           dateText(startDate) + QStringLiteral("')") +
+           QStringLiteral(" AND DateValue([Date]) < DateValue('") + dateText(endDate) + QStringLiteral("')") +
+           QStringLiteral("ORDER BY DateValue([Date])");
+}
+
+QString DailyCalendarQuery(double startDate, double endDate)
+{
+    return QStringLiteral("SELECT DISTINCT [Date] FROM ") + QStringLiteral("DailyData") +
+           QStringLiteral(" WHERE") + QStringLiteral(" [Date] >= DateValue('") + dateText(startDate) +
+           QStringLiteral("')") + QStringLiteral(" AND [Date] < DateValue('") + dateText(endDate) +
+           QStringLiteral("')") + QStringLiteral("ORDER BY [Date]");
+}
+
+QString DailyRowsQuery(int32_t commodityId, double startDate, double endDate)
+{
+    return QStringLiteral("SELECT * FROM ") + QStringLiteral("DailyData") +
+           QStringLiteral(" WHERE [CommodityID] = ") + QString::number(commodityId) +
+           QStringLiteral(" And [Date] >= DateValue('") + dateText(startDate) + QStringLiteral("')") +
+           QStringLiteral(" AND [Date] < DateValue('") + dateText(endDate) + QStringLiteral("')");
+}
+
+QString TickRowsQuery(int32_t commodityId, double startDate, double endDate)
+{
+    return QStringLiteral("SELECT * FROM ") + QStringLiteral("TickData") +
+           QStringLiteral(" WHERE [CommodityID] = ") + QString::number(commodityId) +
+           QStringLiteral(" And [DateTime] >= DateValue('") + dateText(startDate) + QStringLiteral("')") +
+           QStringLiteral(" AND [DateTime] < DateValue('") + dateText(endDate) + QStringLiteral("')");
+}
+
+QString OverviewNewsQuery(double date, int32_t commodityId)
+{
+    return QStringLiteral("SELECT * FROM ") + QStringLiteral("OverviewNews") + QStringLiteral(" WHERE") +
+           QStringLiteral(" [Date] = DateValue('") + dateText(date) + QStringLiteral("')") +
+           QStringLiteral(" AND [CommodityID] = ") + QString::number(commodityId);
+}
+
+QString NewsReleasesQuery(double day, double windowStart, const QString &windowEnd)
+{
+    return QStringLiteral("SELECT * FROM ") + QStringLiteral("sortedticknewsreleases") +
+           QStringLiteral(" WHERE [NRDate] = DateValue('") + dateText(day) + QStringLiteral("')") +
+           QStringLiteral(" AND [NRTime] >= timevalue('") + vb::longTime(windowStart) + QStringLiteral("')") +
+           QStringLiteral(" And [NRTime] < timevalue('") + windowEnd + QStringLiteral("')");
+}
+
+} // namespace tarvello

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/db/Recordset.h"
+#include "platform/db/Result.h"
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace tarvello::db {
+
+// An open price database: one read-only SQLite connection with DateValue and timevalue registered.
+// Move-only; the connection closes with close() or when the object goes.
+class Database {
+public:
+    Database() = default; // closed
+    Database(Database &&) noexcept;
+    Database &operator=(Database &&) noexcept;
+    ~Database();
+
+    bool isOpen() const { return connection_ != nullptr; }
+    const QString &name() const { return name_; }
+
+    // Runs one read-only SQL statement and returns its rows. A closed database, an SQL error (a
+    // missing table, a syntax error) or a statement that would write each fail with a description.
+    Result<Recordset> openRecordset(const QString &sql) const;
+
+    // Closing twice, or closing a database that never opened, does nothing.
+    void close();
+
+    // Connections this layer holds open right now, in the whole program: a check that none is leaked.
+    static int openConnections();
+
+private:
+    friend class Workspace;
+    Database(sqlite3 *connection, QString name);
+
+    sqlite3 *connection_ = nullptr;
+    QString name_;
+};
+
+// The session databases are opened in: a name, a user and a password, as the old engine's workspace
+// had. It holds no resource of its own; opening on a closed workspace fails.
+class Workspace {
+public:
+    Workspace() = default; // closed
+    static Result<Workspace> create(const QString &name, const QString &user, const QString &password);
+
+    bool isOpen() const { return open_; }
+    const QString &name() const { return name_; }
+    const QString &user() const { return user_; }
+
+    // Opens the file at `path`, always read-only and never creating it, and checks that it is an
+    // SQLite database. `connect` is a connect string ("; database=...;PWD=secret"): its PWD value must
+    // equal the password the file records in DatabaseInfo ('Password'); a file that records none
+    // accepts any. `exclusive` and `readOnly` are accepted for the callers' sake: the game only reads,
+    // so every open is shared and read-only. A missing file, a file that is not a database and a wrong
+    // password each fail with a description.
+    Result<Database> openDatabase(const QString &path, bool exclusive, bool readOnly,
+                                  const QString &connect) const;
+
+    // Closing twice does nothing. Databases opened on it stay open until they are closed.
+    void close() { open_ = false; }
+
+private:
+    bool open_ = false;
+    QString name_;
+    QString user_;
+    QString password_;
+};
+
+// The PWD value of a connect string ("; database=x;PWD=kxq" -> "kxq"); empty when there is none.
+QString connectPassword(const QString &connect);
+
+} // namespace tarvello::db

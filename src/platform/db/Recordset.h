@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/db/Result.h"
+#include "platform/db/Value.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tarvello::db {
+
+// A read-only set of rows, taken whole from the database when it is opened, in the query's order.
+// It keeps the old engine's record count: the rows visited so far (0 when empty, 1 right after a
+// non-empty set is opened, every row after moveLast). Moves and reads outside the rows are safe: a
+// move past the end fails with a description and changes nothing, a field read with no current row
+// gives null.
+class Recordset {
+public:
+    Recordset() = default; // closed
+    Recordset(QStringList fieldNames, std::vector<std::vector<Value>> rows);
+
+    bool isOpen() const { return open_; }
+    // True when there is no current row: an empty set, past the last row, or closed.
+    bool eof() const { return position_ >= rows_.size(); }
+    int recordCount() const { return static_cast<int>(visited_); }
+
+    // Harmless on an empty set.
+    Status moveFirst();
+    Status moveLast();
+    // Fails, changing nothing, when there is no current row.
+    Status moveNext();
+
+    // The named field of the current row (names are case-insensitive); null when there is no current
+    // row or no such field.
+    Value field(QStringView name) const;
+    bool hasField(QStringView name) const { return fieldIndex(name) >= 0; }
+    const QStringList &fieldNames() const { return names_; }
+
+    void close();
+
+private:
+    qsizetype fieldIndex(QStringView name) const;
+    void visit();
+
+    bool open_ = false;
+    QStringList names_;
+    std::vector<std::vector<Value>> rows_;
+    size_t position_ = 0;
+    size_t visited_ = 0;
+};
+
+} // namespace tarvello::db
