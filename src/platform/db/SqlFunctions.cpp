@@ -42,60 +42,43 @@ DateTimeParts splitDateTime(QStringView text)
     return parts;
 }
 
-void dateValueFunction(sqlite3_context *context, int, sqlite3_value **args)
+// One conversion function: how it reads a number and how it reads a text.
+struct Conversion {
+    double (*fromSerial)(double);
+    std::optional<double> (*fromText)(QStringView);
+};
+
+double wholeDay(double serial)
 {
-    sqlite3_value *x = args[0];
-    switch (sqlite3_value_type(x)) {
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT: {
-        const double serial = sqlite3_value_double(x);
-        if (std::isfinite(serial))
-            sqlite3_result_double(context, std::floor(serial));
-        else
-            sqlite3_result_null(context);
-        return;
-    }
-    case SQLITE_TEXT: {
-        const auto *bytes = reinterpret_cast<const char *>(sqlite3_value_text(x));
-        const auto day = dateValueOf(QString::fromUtf8(bytes, sqlite3_value_bytes(x)));
-        if (day)
-            sqlite3_result_double(context, *day);
-        else
-            sqlite3_result_null(context);
-        return;
-    }
-    default:
-        sqlite3_result_null(context);
-        return;
-    }
+    return std::floor(serial);
 }
 
-void timeValueFunction(sqlite3_context *context, int, sqlite3_value **args)
+const Conversion kDateValue{wholeDay, dateValueOf};
+const Conversion kTimeValue{vb::timeOfDay, timeValueOf};
+
+void conversionFunction(sqlite3_context *context, int, sqlite3_value **args)
 {
+    const auto *conversion = static_cast<const Conversion *>(sqlite3_user_data(context));
     sqlite3_value *x = args[0];
+    std::optional<double> result;
     switch (sqlite3_value_type(x)) {
     case SQLITE_INTEGER:
-    case SQLITE_FLOAT: {
-        const double serial = sqlite3_value_double(x);
-        if (std::isfinite(serial))
-            sqlite3_result_double(context, vb::timeOfDay(serial));
-        else
-            sqlite3_result_null(context);
-        return;
-    }
+    case SQLITE_FLOAT:
+        if (const double serial = sqlite3_value_double(x); std::isfinite(serial))
+            result = conversion->fromSerial(serial);
+        break;
     case SQLITE_TEXT: {
         const auto *bytes = reinterpret_cast<const char *>(sqlite3_value_text(x));
-        const auto time = timeValueOf(QString::fromUtf8(bytes, sqlite3_value_bytes(x)));
-        if (time)
-            sqlite3_result_double(context, *time);
-        else
-            sqlite3_result_null(context);
-        return;
+        result = conversion->fromText(QString::fromUtf8(bytes, sqlite3_value_bytes(x)));
+        break;
     }
     default:
-        sqlite3_result_null(context);
-        return;
+        break;
     }
+    if (result)
+        sqlite3_result_double(context, *result);
+    else
+        sqlite3_result_null(context);
 }
 
 } // namespace
@@ -118,10 +101,11 @@ std::optional<double> timeValueOf(QStringView text)
 bool registerDateFunctions(sqlite3 *connection)
 {
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    return sqlite3_create_function_v2(connection, "DateValue", 1, flags, nullptr, dateValueFunction, nullptr,
-                                      nullptr, nullptr) == SQLITE_OK &&
-           sqlite3_create_function_v2(connection, "timevalue", 1, flags, nullptr, timeValueFunction, nullptr,
-                                      nullptr, nullptr) == SQLITE_OK;
+    auto add = [connection](const char *name, const Conversion &conversion) {
+        return sqlite3_create_function_v2(connection, name, 1, flags, const_cast<Conversion *>(&conversion),
+                                          conversionFunction, nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    return add("DateValue", kDateValue) && add("timevalue", kTimeValue);
 }
 
 } // namespace tarvello::db
