@@ -1,7 +1,9 @@
 #include "platform/db/Value.h"
 
+#include "common/Formats.h"
+#include "common/VbMath.h"
+
 #include <cmath>
-#include <limits>
 
 namespace tarvello::db {
 
@@ -36,22 +38,9 @@ int32_t Value::toInt(bool *ok) const
 {
     bool good = false;
     const double d = toDouble(&good);
-    // nearbyint rounds half to even under the default rounding mode, as the old conversion did.
-    const double rounded = std::nearbyint(d);
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    int32_t result = 0;
-    if (rounded < lo) {
-        result = std::numeric_limits<int32_t>::min();
-        good = false;
-    } else if (rounded > hi) {
-        result = std::numeric_limits<int32_t>::max();
-        good = false;
-    } else {
-        result = static_cast<int32_t>(rounded);
-    }
+    const int32_t result = vb::CLng(d);
     if (ok)
-        *ok = good;
+        *ok = good && static_cast<double>(result) == std::nearbyint(d);
     return result;
 }
 

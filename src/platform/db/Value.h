@@ -26,7 +26,7 @@ public:
     double toDouble(bool *ok = nullptr) const;
     // Rounded half to even (a Long's conversion), saturating at the 32-bit range.
     int32_t toInt(bool *ok = nullptr) const;
-    // Null gives an empty text; numbers their plain decimal form.
+    // Null gives an empty text; numbers their general text form ("2.5", "42").
     QString toString() const;
 
     friend bool operator==(const Value &, const Value &) = default;
