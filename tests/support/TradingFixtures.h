@@ -1,0 +1,81 @@
+#pragma once
+
+#include "account/AccountSetup.h"
+#include "account/LotLedger.h"
+#include "common/GameState.h"
+#include "common/Notice.h"
+#include "common/Services.h"
+
+#include <deque>
+#include <ostream>
+
+namespace tarvello {
+
+inline void PrintTo(const Notice &notice, std::ostream *os)
+{
+    *os << "{\"" << notice.title.toStdString() << "\", \"" << notice.message.toStdString() << "\", "
+        << notice.code << "}";
+}
+
+} // namespace tarvello
+
+namespace tarvello::testing {
+
+// A random source that gives the draws a test scripts, in order, and counts the reseeds. Reseeding
+// does not change the script.
+class ScriptedRandom : public RandomSource {
+public:
+    ScriptedRandom(std::initializer_list<float> draws = {}) : m_draws(draws) {}
+    // Scripts a draw that picks k of 1..n with Int(Rnd * n + 1).
+    ScriptedRandom &pick(int k, int n)
+    {
+        m_draws.push_back((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
+        return *this;
+    }
+    void randomize() override { ++reseeds; }
+    void seed(uint32_t) override {}
+    float rnd() override
+    {
+        if (m_draws.empty()) {
+            ++exhausted;
+            return 0.0f;
+        }
+        const float draw = m_draws.front();
+        m_draws.pop_front();
+        return draw;
+    }
+    size_t left() const { return m_draws.size(); }
+
+    int reseeds = 0;
+    int exhausted = 0; // draws asked for beyond the script
+
+private:
+    std::deque<float> m_draws;
+};
+
+// A fresh game at a level, with the limits a new game sets.
+inline GameState newGame(Level level = Level::Expert)
+{
+    GameState state;
+    setupAccountForLevel(state, level);
+    resetAccountForNewGame(state);
+    return state;
+}
+
+// A fill as the execution books it: the position moves, then the lots.
+inline void fill(GameState &state, Instrument instrument, float units, double price)
+{
+    state.book(instrument).position += units;
+    StorePrice(state, instrument, units, price);
+}
+
+// Sets the instrument's current price and both fill prices.
+inline void setPrice(GameState &state, Instrument instrument, double price)
+{
+    InstrumentBook &book = state.book(instrument);
+    book.price = price;
+    book.buyFillPrice = price;
+    book.sellFillPrice = price;
+}
+
+} // namespace tarvello::testing
