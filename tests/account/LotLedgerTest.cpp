@@ -6,15 +6,11 @@
 #include <vector>
 
 using namespace tarvello;
+using tarvello::testing::Fill;
 using tarvello::testing::fill;
 using tarvello::testing::newGame;
 
 namespace {
-
-struct Fill {
-    float units;
-    double price;
-};
 
 struct Lot {
     double units;

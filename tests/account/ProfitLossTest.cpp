@@ -6,17 +6,9 @@
 #include <vector>
 
 using namespace tarvello;
+using tarvello::testing::Fill;
 using tarvello::testing::fill;
 using tarvello::testing::newGame;
-
-namespace {
-
-struct Fill {
-    float units;
-    double price;
-};
-
-} // namespace
 
 TEST(ProfitLoss, LotsAreValuedAtTheCurrentPrice)
 {

@@ -69,6 +69,18 @@ inline void fill(GameState &state, Instrument instrument, float units, double pr
     StorePrice(state, instrument, units, price);
 }
 
+// A fill of a test's history.
+struct Fill {
+    float units;
+    double price;
+};
+
+inline void fillAll(GameState &state, Instrument instrument, std::initializer_list<Fill> fills)
+{
+    for (const Fill &f : fills)
+        fill(state, instrument, f.units, f.price);
+}
+
 // Sets the instrument's current price and both fill prices.
 inline void setPrice(GameState &state, Instrument instrument, double price)
 {
