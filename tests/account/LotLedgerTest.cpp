@@ -117,6 +117,11 @@ TEST(LotLedger, FillsOpenCloseAndReverseLots)
          {{-1, 5.12346f}}},
         {"T-Bond in 32nds", Instrument::TBond, {{2, 95.53125}}, {-1, 95.5625}, 31.25, {{1, 95.53125f}}},
         {"T-Bond fill price rounded first", Instrument::TBond, {}, {1, 99.123456}, 0, {{1, 99.12346f}}},
+        // A value halfway between two results rounds away from zero.
+        {"Oil price at a tie", Instrument::Oil, {}, {1, 19.875}, 0, {{1, 19.88f}}},
+        {"T-Bond gain of a 64th", Instrument::TBond, {{1, 99.0}}, {-1, 99.015625}, 15.63, {}},
+        // The fill price is rounded first (98.98438), so the loss is a cent smaller.
+        {"T-Bond loss of a 64th", Instrument::TBond, {{1, 99.0}}, {-1, 98.984375}, -15.62, {}},
         {"a fill of nothing", Instrument::Oil, {{2, 20.0}}, {0, 25.0}, 0, {{2, 20.0f}}},
     };
     for (const Case &c : cases) {
