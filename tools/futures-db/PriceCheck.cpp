@@ -1,0 +1,577 @@
+#include "PriceCheck.h"
+
+#include "CheckReport.h"
+#include "PriceEncoding.h"
+#include "TradingTimes.h"
+
+#include "common/Instrument.h"
+#include "common/VbDate.h"
+#include "data/PriceSchema.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <set>
+#include <tuple>
+#include <unordered_map>
+
+namespace tarvello::futuresdb {
+
+namespace {
+
+constexpr int kMaxTickDays = 91;
+constexpr int kMaxReleasesPerGame = 500;
+constexpr int kTickWindowMonths = 3;
+// A tick decoded against the day's close: outside this ratio it is in other units (a price stored
+// without the division by ten, Soybean in dollars, ...).
+constexpr double kUnitsRatio = 2.0;
+
+const QDate kDisclaimerDate(1965, 10, 17);
+
+std::string monthText(QDate d)
+{
+    return d.toString(QStringLiteral("yyyy-MM")).toStdString();
+}
+
+int whole(double serial)
+{
+    return static_cast<int>(std::floor(serial));
+}
+
+// The months from first up to (not including) until, each as its first day.
+std::vector<QDate> monthsBetween(QDate first, QDate until)
+{
+    std::vector<QDate> months;
+    for (QDate m(first.year(), first.month(), 1); m < until; m = m.addMonths(1))
+        months.push_back(m);
+    return months;
+}
+
+class Checker {
+public:
+    Checker(sqlite3 *db, const CheckOptions &options, CheckReport &report)
+        : m_db(db), m_options(options), m_report(report)
+    {}
+
+    void run()
+    {
+        checkSchema();
+        checkDatabaseInfo();
+        checkDaily();
+        checkTickCalendar();
+        checkTicks();
+        checkStories();
+        checkReleases();
+    }
+
+private:
+    struct Table {
+        const char *name;
+        std::vector<std::string> columns;
+        std::vector<std::string> key;
+    };
+
+    // The expected tables come from the schema itself, created in memory, so that the check can never
+    // drift from what the writers create.
+    static std::vector<Table> expectedTables()
+    {
+        std::vector<Table> tables;
+        sqlite3 *memory = nullptr;
+        sqlite3_open(":memory:", &memory);
+        sqlite3_exec(memory, kPriceSchemaSql, nullptr, nullptr, nullptr);
+        for (const char *name : {"DailyData", "TickTradeDaysResults", "TickData", "OverviewNews",
+                                 "sortedticknewsreleases", "DatabaseInfo"}) {
+            Table t{name, {}, {}};
+            readColumns(memory, name, t.columns, t.key);
+            tables.push_back(t);
+        }
+        sqlite3_close(memory);
+        return tables;
+    }
+
+    static void readColumns(sqlite3 *db, const char *table, std::vector<std::string> &columns,
+                            std::vector<std::string> &key)
+    {
+        const std::string sql = std::string("PRAGMA table_info(\"") + table + "\")";
+        sqlite3_stmt *s = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
+            return;
+        std::map<int, std::string> keyed;
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const std::string column = reinterpret_cast<const char *>(sqlite3_column_text(s, 1));
+            columns.push_back(column);
+            if (const int pk = sqlite3_column_int(s, 5); pk > 0)
+                keyed[pk] = column;
+        }
+        sqlite3_finalize(s);
+        for (const auto &entry : keyed)
+            key.push_back(entry.second);
+    }
+
+    static std::string lower(std::string s)
+    {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        return s;
+    }
+
+    static std::string joined(const std::vector<std::string> &items)
+    {
+        std::string text;
+        for (const std::string &i : items)
+            text += (text.empty() ? "" : ", ") + i;
+        return text;
+    }
+
+    void checkSchema()
+    {
+        for (const Table &expected : expectedTables()) {
+            std::vector<std::string> columns, key;
+            readColumns(m_db, expected.name, columns, key);
+            if (columns.empty()) {
+                m_report.add("schema", std::string("table ") + expected.name + " is missing");
+                continue;
+            }
+            bool complete = true;
+            for (const std::string &c : expected.columns) {
+                const bool found = std::any_of(columns.begin(), columns.end(),
+                                               [&](const std::string &a) { return lower(a) == lower(c); });
+                if (!found) {
+                    m_report.add("schema", std::string("table ") + expected.name + " has no column " + c);
+                    complete = false;
+                }
+            }
+            std::vector<std::string> lowerKey;
+            for (const std::string &k : key)
+                lowerKey.push_back(lower(k));
+            std::vector<std::string> expectedKey;
+            for (const std::string &k : expected.key)
+                expectedKey.push_back(lower(k));
+            if (lowerKey != expectedKey)
+                m_report.add("schema", std::string("table ") + expected.name + " has the primary key (" +
+                                           joined(key) + ") instead of (" + joined(expected.key) +
+                                           "); the game reads its rows in key order without sorting them");
+            if (complete)
+                m_present.insert(expected.name);
+        }
+    }
+
+    bool present(const char *table) const { return m_present.count(table) > 0; }
+
+    // Steps through a query; returns false (and reports) when it cannot run.
+    template <typename Row> void forEachRow(const char *sql, Row row)
+    {
+        sqlite3_stmt *s = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &s, nullptr) != SQLITE_OK) {
+            m_report.add("schema", std::string("cannot read the rows: ") + sqlite3_errmsg(m_db));
+            return;
+        }
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+            row(s);
+        if (rc != SQLITE_DONE)
+            m_report.add("file", std::string("reading stopped: ") + sqlite3_errmsg(m_db));
+        sqlite3_finalize(s);
+    }
+
+    void checkDatabaseInfo()
+    {
+        if (!present("DatabaseInfo"))
+            return;
+        std::map<std::string, std::string> info;
+        forEachRow("SELECT Name, Value FROM DatabaseInfo", [&](sqlite3_stmt *s) {
+            const auto *name = sqlite3_column_text(s, 0);
+            const auto *value = sqlite3_column_text(s, 1);
+            if (name && value)
+                info[reinterpret_cast<const char *>(name)] = reinterpret_cast<const char *>(value);
+        });
+        const auto expect = [&](const char *name, const char *value, const char *why) {
+            const auto it = info.find(name);
+            if (it == info.end())
+                m_report.add("database-info", std::string("DatabaseInfo has no ") + name + " row; " + why);
+            else if (it->second != value)
+                m_report.add("database-info", std::string("DatabaseInfo ") + name + " is '" + it->second +
+                                                  "' instead of '" + value + "'; " + why);
+        };
+        expect("Password", kPricePassword, "the game's connect string carries that password");
+        expect("SchemaVersion", kSchemaVersion, "the game reads only this version of the tables");
+    }
+
+    // A numeric field of the current row, reported when null or not a number.
+    std::optional<double> number(sqlite3_stmt *s, int column, const std::string &field,
+                                 const std::string &where)
+    {
+        const int type = sqlite3_column_type(s, column);
+        if (type == SQLITE_NULL) {
+            m_report.add("null-value", field + " is null in " + where);
+            return std::nullopt;
+        }
+        const double v = sqlite3_column_double(s, column);
+        if ((type != SQLITE_INTEGER && type != SQLITE_FLOAT) || !std::isfinite(v)) {
+            const auto *text = sqlite3_column_text(s, column);
+            m_report.add("encoding", field + " '" + (text ? reinterpret_cast<const char *>(text) : "") +
+                                         "' is not a number in " + where);
+            return std::nullopt;
+        }
+        return v;
+    }
+
+    // A CommodityID of the current row, reported when not one of the allowed ids.
+    std::optional<int> instrumentId(sqlite3_stmt *s, int lowest, const std::string &where)
+    {
+        const std::optional<double> v = number(s, 0, "CommodityID", where);
+        if (!v)
+            return std::nullopt;
+        if (*v != std::floor(*v) || *v < lowest || *v > kInstrumentCount) {
+            m_report.add("instrument-id", "CommodityID " + numberText(*v) + " in " + where +
+                                              " is not one of " + std::to_string(lowest) + "..6");
+            return std::nullopt;
+        }
+        return static_cast<int>(*v);
+    }
+
+    // A date field that must be a whole day.
+    std::optional<int> wholeDay(sqlite3_stmt *s, int column, const std::string &field,
+                                const std::string &where)
+    {
+        const std::optional<double> v = number(s, column, field, where);
+        if (!v)
+            return std::nullopt;
+        if (*v != std::floor(*v) || !vb::fromSerial(*v).isValid()) {
+            m_report.add("encoding", field + " " + numberText(*v) + " in " + where + " is not a whole day");
+            return std::nullopt;
+        }
+        return static_cast<int>(*v);
+    }
+
+    void checkDaily()
+    {
+        if (!present("DailyData"))
+            return;
+        std::map<int, std::set<int>> datesOf; // instrument -> dates
+        std::set<int> calendar;
+        std::pair<int, int> last{-1, -1};
+        forEachRow(
+            "SELECT CommodityID, [Date], OpenInterest, DayVolume, [Open], High, Low, [Close] FROM DailyData "
+            "ORDER BY CommodityID, [Date]",
+            [&](sqlite3_stmt *s) {
+                const std::string rowText = "DailyData row " + rowDescription(s);
+                const std::optional<int> id = instrumentId(s, 1, rowText);
+                const std::optional<int> date = wholeDay(s, 1, "Date", rowText);
+                for (int c : {2, 3}) {
+                    const char *field = c == 2 ? "OpenInterest" : "DayVolume";
+                    if (const auto v = number(s, c, field, rowText);
+                        v && (*v != std::floor(*v) || *v < 0 || *v > 2147483647.0))
+                        m_report.add("encoding", std::string(field) + " " + numberText(*v) + " in " +
+                                                     rowText + " is not a whole number from 0 to 2147483647");
+                }
+                const auto open = number(s, 4, "Open", rowText);
+                const auto high = number(s, 5, "High", rowText);
+                const auto low = number(s, 6, "Low", rowText);
+                const auto close = number(s, 7, "Close", rowText);
+                if (!id || !date)
+                    return;
+                if (std::pair{*id, *date} == last)
+                    m_report.add("duplicate-key", "more than one " + rowText);
+                last = {*id, *date};
+                datesOf[*id].insert(*date);
+                calendar.insert(*date);
+                const Instrument instrument = static_cast<Instrument>(*id);
+                for (const auto &[name, v] :
+                     {std::pair{"Open", open}, {"High", high}, {"Low", low}, {"Close", close}}) {
+                    if (!v)
+                        continue;
+                    if (gamePrice(instrument, *v) <= kPriceFloor)
+                        m_report.add("price-floor", std::string(name) + " " + numberText(*v) + " in " +
+                                                        rowText + " is at or below the price floor");
+                    else if (!onGrid(*v, dailyGrid(instrument)))
+                        m_report.add("encoding", std::string(name) + " " + numberText(*v) + " in " + rowText +
+                                                     " is not " + dailyUnits(instrument));
+                }
+                if (open && high && low && close &&
+                    !(*low <= *open && *low <= *close && *open <= *high && *close <= *high))
+                    m_report.add("high-low", rowText + " does not have Low <= Open, Close <= High");
+                if (close)
+                    m_dailyClose[key(*id, *date)] = *close;
+            });
+        for (int date : calendar)
+            for (Instrument i : kAllInstruments)
+                if (!datesOf[commodityId(i)].count(date))
+                    m_report.add("missing-instrument-day",
+                                 std::string("DailyData has no ") + std::string(instrumentKey(i)) +
+                                     " row on " + dateText(date) + ", a day of the daily calendar");
+        checkMonths("DailyData", calendar, m_options.dailyFrom, m_options.dailyUntil);
+    }
+
+    void checkMonths(const std::string &table, const std::set<int> &days, QDate from, QDate until)
+    {
+        for (const QDate &month : monthsBetween(from, until)) {
+            const int first = static_cast<int>(vb::toSerial(month));
+            const int next = static_cast<int>(vb::toSerial(month.addMonths(1)));
+            const auto count = std::distance(days.lower_bound(first), days.lower_bound(next));
+            if (count < m_options.minDaysPerMonth)
+                m_report.add("coverage", table + " has " + std::to_string(count) + " trading days in " +
+                                             monthText(month) + "; every month from " + monthText(from) +
+                                             " to " + monthText(until.addMonths(-1)) + " needs at least " +
+                                             std::to_string(m_options.minDaysPerMonth));
+        }
+    }
+
+    // The starts of the tick windows a game can load: the first of every month, and every trading day
+    // (a replay starts on the first day it loaded).
+    std::vector<int> tickWindowStarts() const
+    {
+        std::set<int> starts(m_tickDays.begin(), m_tickDays.end());
+        if (!m_tickDays.empty()) {
+            const QDate first = vb::fromSerial(*m_tickDays.begin());
+            for (const QDate &m : monthsBetween(first, vb::fromSerial(*m_tickDays.rbegin()).addDays(1)))
+                starts.insert(static_cast<int>(vb::toSerial(m)));
+        }
+        return {starts.begin(), starts.end()};
+    }
+
+    static int windowEnd(int start) { return static_cast<int>(vb::addMonths(start, kTickWindowMonths)); }
+
+    void checkTickCalendar()
+    {
+        if (!present("TickTradeDaysResults"))
+            return;
+        std::optional<int> last;
+        forEachRow("SELECT [Date] FROM TickTradeDaysResults ORDER BY [Date]", [&](sqlite3_stmt *s) {
+            const std::optional<int> date = wholeDay(s, 0, "Date", "TickTradeDaysResults");
+            if (!date)
+                return;
+            if (date == last)
+                m_report.add("duplicate-key",
+                             "TickTradeDaysResults has " + dateText(*date) + " more than once");
+            last = date;
+            m_tickDays.insert(*date);
+        });
+        for (int start : tickWindowStarts()) {
+            const auto count =
+                std::distance(m_tickDays.lower_bound(start), m_tickDays.lower_bound(windowEnd(start)));
+            if (count > kMaxTickDays)
+                m_report.add("tick-window-length", "TickTradeDaysResults has " + std::to_string(count) +
+                                                       " trading days in the three months from " +
+                                                       dateText(start) + "; a tick game holds at most " +
+                                                       std::to_string(kMaxTickDays));
+        }
+        checkMonths("TickTradeDaysResults", m_tickDays, m_options.tickFrom, m_options.tickUntil);
+    }
+
+    void checkTicks()
+    {
+        if (!present("TickData"))
+            return;
+        // Per tick day and instrument: bit 0 = any tick, bits 1..6 = a tick in that trading-time window.
+        std::unordered_map<long long, unsigned> seen;
+        std::optional<std::pair<int, double>> last;
+        forEachRow("SELECT CommodityID, [DateTime], realprice FROM TickData ORDER BY CommodityID, [DateTime]",
+                   [&](sqlite3_stmt *s) {
+                       const std::string rowText = "TickData row " + rowDescription(s);
+                       const std::optional<int> id = instrumentId(s, 1, rowText);
+                       const std::optional<double> when = number(s, 1, "DateTime", rowText);
+                       const std::optional<double> raw = number(s, 2, "realprice", rowText);
+                       if (!id || !when)
+                           return;
+                       const int day = whole(*when);
+                       const double minutes = (*when - day) * 1440.0;
+                       const int minute = static_cast<int>(std::lround(minutes));
+                       if (std::fabs(minutes - minute) > 1e-3)
+                           m_report.add("encoding", "DateTime in " + rowText + " is not a whole minute");
+                       if (last && last->first == *id && last->second == *when)
+                           m_report.add("duplicate-key", "more than one " + rowText);
+                       last = {{*id, *when}};
+                       if (!m_tickDays.count(day)) {
+                           m_report.add("tick-off-calendar",
+                                        rowText + " falls on a day missing from TickTradeDaysResults");
+                       } else {
+                           const int slot = slotOfMinute(static_cast<Instrument>(*id), minute);
+                           seen[key(*id, day)] |= 1u | (slot > 0 ? 1u << slot : 0u);
+                       }
+                       if (raw)
+                           checkTickPrice(static_cast<Instrument>(*id), day, *raw, rowText);
+                   });
+        for (int day : m_tickDays) {
+            for (Instrument i : kAllInstruments) {
+                const auto it = seen.find(key(commodityId(i), day));
+                if (it == seen.end()) {
+                    m_report.add("missing-instrument-day", std::string("TickData has no ") +
+                                                               std::string(instrumentKey(i)) + " ticks on " +
+                                                               dateText(day) + ", a tick trading day");
+                    continue;
+                }
+                for (int slot = 1; slot <= kSlotsPerDay; ++slot)
+                    if (!(it->second & (1u << slot)))
+                        m_report.add("trading-window", std::string("TickData has no ") +
+                                                           std::string(instrumentKey(i)) + " tick in the " +
+                                                           windowText(i, slot) + " window on " +
+                                                           dateText(day));
+            }
+        }
+    }
+
+    void checkTickPrice(Instrument instrument, int day, double raw, const std::string &rowText)
+    {
+        const std::optional<double> price = decodeTick(instrument, raw);
+        if (!price) {
+            m_report.add("encoding", "realprice " + numberText(raw) + " in " + rowText + " is not " +
+                                         tickUnits(instrument));
+            return;
+        }
+        if (gamePrice(instrument, *price) <= kPriceFloor) {
+            m_report.add("price-floor", "realprice " + numberText(raw) + " in " + rowText +
+                                            " is at or below the price floor");
+            return;
+        }
+        const auto close = m_dailyClose.find(key(commodityId(instrument), day));
+        if (close != m_dailyClose.end() && close->second > 0 &&
+            (*price > close->second * kUnitsRatio || *price < close->second / kUnitsRatio))
+            m_report.add("encoding", "realprice " + numberText(raw) + " in " + rowText + " reads as " +
+                                         numberText(*price) + ", far from the day's close " +
+                                         numberText(close->second) + "; it should be " +
+                                         tickUnits(instrument));
+    }
+
+    void checkStories()
+    {
+        if (!present("OverviewNews"))
+            return;
+        std::set<std::pair<int, int>> stories;
+        std::optional<std::pair<int, int>> last;
+        forEachRow("SELECT CommodityID, [Date], News FROM OverviewNews ORDER BY [Date], CommodityID",
+                   [&](sqlite3_stmt *s) {
+                       const std::string rowText = "OverviewNews row " + rowDescription(s);
+                       const std::optional<int> id = instrumentId(s, 0, rowText);
+                       const std::optional<int> date = wholeDay(s, 1, "Date", rowText);
+                       const bool hasText = text(s, 2, "News", rowText);
+                       if (!id || !date)
+                           return;
+                       if (last == std::pair{*date, *id})
+                           m_report.add("duplicate-key", "more than one " + rowText);
+                       last = {{*date, *id}};
+                       if (hasText)
+                           stories.insert({*date, *id});
+                   });
+        if (!stories.count({static_cast<int>(vb::toSerial(kDisclaimerDate)), 0}))
+            m_report.add("disclaimer",
+                         "OverviewNews has no disclaimer text (dated 1965-10-17, CommodityID 0)");
+        for (int year = m_options.storyFirstYear; year <= m_options.storyLastYear; ++year)
+            for (Instrument i : kAllInstruments)
+                if (!stories.count({static_cast<int>(vb::toSerial(year, 1, 1)), commodityId(i)}))
+                    m_report.add("story", std::string("OverviewNews has no background story for ") +
+                                              std::string(instrumentKey(i)) + " dated " +
+                                              std::to_string(year) + "-01-01");
+    }
+
+    // A text field; reported when null, false when null or empty.
+    bool text(sqlite3_stmt *s, int column, const std::string &field, const std::string &where)
+    {
+        if (sqlite3_column_type(s, column) == SQLITE_NULL) {
+            m_report.add("null-value", field + " is null in " + where);
+            return false;
+        }
+        return sqlite3_column_bytes(s, column) > 0;
+    }
+
+    void checkReleases()
+    {
+        if (!present("sortedticknewsreleases"))
+            return;
+        std::vector<int> releaseDays;
+        std::optional<std::tuple<double, double, std::string>> last;
+        forEachRow(
+            "SELECT NRDate, NRTime, NRTitle, NRStory FROM sortedticknewsreleases "
+            "ORDER BY NRDate, NRTime, NRTitle",
+            [&](sqlite3_stmt *s) {
+                const auto *title = sqlite3_column_text(s, 2);
+                const std::string rowText = "sortedticknewsreleases row \"" +
+                                            std::string(title ? reinterpret_cast<const char *>(title) : "") +
+                                            "\"" + releaseWhen(s);
+                const std::optional<int> date = wholeDay(s, 0, "NRDate", rowText);
+                const std::optional<double> time = number(s, 1, "NRTime", rowText);
+                const bool hasTitle = text(s, 2, "NRTitle", rowText);
+                const bool hasStory = text(s, 3, "NRStory", rowText);
+                if (time && (*time < 0 || *time >= 1))
+                    m_report.add("encoding", "NRTime " + numberText(*time) + " in " + rowText +
+                                                 " is not a time of day alone (a fraction of a day)");
+                if (title && (!hasTitle || !hasStory))
+                    m_report.add("release", rowText + " has an empty title or story");
+                if (!date || !time)
+                    return;
+                const auto current =
+                    std::make_tuple(static_cast<double>(*date), *time,
+                                    std::string(title ? reinterpret_cast<const char *>(title) : ""));
+                if (last == current)
+                    m_report.add("duplicate-key", "more than one " + rowText);
+                last = current;
+                if (present("TickTradeDaysResults") && !m_tickDays.count(*date))
+                    m_report.add("release", rowText + " falls on a day missing from TickTradeDaysResults; "
+                                                      "the game never shows it");
+                releaseDays.push_back(*date);
+            });
+        for (int start : tickWindowStarts()) {
+            const auto count =
+                std::distance(std::lower_bound(releaseDays.begin(), releaseDays.end(), start),
+                              std::lower_bound(releaseDays.begin(), releaseDays.end(), windowEnd(start)));
+            if (count > kMaxReleasesPerGame)
+                m_report.add("release", "sortedticknewsreleases has " + std::to_string(count) +
+                                            " releases in the three months from " + dateText(start) +
+                                            "; a tick game holds at most " +
+                                            std::to_string(kMaxReleasesPerGame));
+        }
+    }
+
+    static long long key(int id, int day) { return static_cast<long long>(day) * 16 + id; }
+
+    std::string rowDescription(sqlite3_stmt *s) const
+    {
+        const auto *id = sqlite3_column_text(s, 0);
+        const auto *date = sqlite3_column_text(s, 1);
+        std::string idText = id ? reinterpret_cast<const char *>(id) : "null";
+        const int type = sqlite3_column_type(s, 0);
+        if (type == SQLITE_INTEGER && sqlite3_column_int(s, 0) >= 1 &&
+            sqlite3_column_int(s, 0) <= kInstrumentCount)
+            idText = std::string(instrumentKey(static_cast<Instrument>(sqlite3_column_int(s, 0))));
+        std::string dateValue = date ? reinterpret_cast<const char *>(date) : "null";
+        if (const int t = sqlite3_column_type(s, 1); t == SQLITE_INTEGER || t == SQLITE_FLOAT)
+            dateValue = dateTimeText(sqlite3_column_double(s, 1));
+        return "(" + idText + ", " + dateValue + ")";
+    }
+
+    static std::string releaseWhen(sqlite3_stmt *s)
+    {
+        const int dt = sqlite3_column_type(s, 0), tt = sqlite3_column_type(s, 1);
+        if ((dt != SQLITE_INTEGER && dt != SQLITE_FLOAT) || (tt != SQLITE_INTEGER && tt != SQLITE_FLOAT))
+            return "";
+        return " on " + dateTimeText(sqlite3_column_double(s, 0) + sqlite3_column_double(s, 1));
+    }
+
+    sqlite3 *m_db;
+    const CheckOptions &m_options;
+    CheckReport &m_report;
+    std::set<std::string> m_present;
+    std::set<int> m_tickDays;
+    std::unordered_map<long long, double> m_dailyClose;
+};
+
+} // namespace
+
+std::vector<Violation> checkPriceFile(const std::string &path, const CheckOptions &options)
+{
+    CheckReport report;
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        report.add("file", "cannot read " + path + " as a price database: " +
+                               (db ? sqlite3_errmsg(db) : std::string("out of memory")));
+    } else {
+        Checker(db, options, report).run();
+    }
+    sqlite3_close(db);
+    return report.violations();
+}
+
+} // namespace tarvello::futuresdb

@@ -1,0 +1,107 @@
+#include "PriceEncoding.h"
+
+#include <cmath>
+
+namespace tarvello::futuresdb {
+
+namespace {
+// Stored values may have been through a 32-bit float on their way in; a few thousandths of a step
+// cover that and nothing that is really off the grid.
+constexpr double kGridTolerance = 2e-3;
+
+bool wholeNumber(double x, long long &n)
+{
+    if (!std::isfinite(x) || std::fabs(x) > 1e15)
+        return false;
+    n = std::llround(x);
+    return std::fabs(x - static_cast<double>(n)) <= kGridTolerance;
+}
+} // namespace
+
+double gamePrice(Instrument instrument, double dailyValue)
+{
+    return instrument == Instrument::Soybean ? dailyValue / 100.0 : dailyValue;
+}
+
+int tickGrid(Instrument instrument)
+{
+    switch (instrument) {
+    case Instrument::Soybean:
+        return 8;
+    case Instrument::TBond:
+        return 32;
+    default:
+        return 100;
+    }
+}
+
+int dailyGrid(Instrument instrument)
+{
+    switch (instrument) {
+    case Instrument::Soybean:
+        return 8;
+    case Instrument::TBond:
+        return 32;
+    default:
+        return 0;
+    }
+}
+
+int sampleGrid(Instrument instrument)
+{
+    switch (instrument) {
+    case Instrument::Oil:
+        return 100;
+    case Instrument::Gold:
+        return 10;
+    case Instrument::SP500:
+        return 20;
+    case Instrument::Cattle:
+        return 20;
+    case Instrument::Soybean:
+        return 4;
+    case Instrument::TBond:
+        return 32;
+    }
+    return 1;
+}
+
+bool onGrid(double value, int grid)
+{
+    long long n = 0;
+    return grid <= 0 || wholeNumber(value * grid, n);
+}
+
+double encodeTick(Instrument instrument, double dailyValue)
+{
+    const long long steps = std::llround(dailyValue * tickGrid(instrument));
+    switch (instrument) {
+    case Instrument::Soybean:
+        return static_cast<double>((steps / 8) * 10 + steps % 8) / 10.0;
+    case Instrument::TBond:
+        return static_cast<double>((steps / 32) * 100 + steps % 32) / 100.0;
+    default:
+        return static_cast<double>(steps) / 1000.0;
+    }
+}
+
+std::optional<double> decodeTick(Instrument instrument, double realprice)
+{
+    if (!std::isfinite(realprice) || realprice < 0)
+        return std::nullopt;
+    long long n = 0;
+    switch (instrument) {
+    case Instrument::Soybean:
+        if (!wholeNumber(realprice * 10.0, n) || n % 10 > 7)
+            return std::nullopt;
+        return static_cast<double>(n / 10) + static_cast<double>(n % 10) / 8.0;
+    case Instrument::TBond:
+        if (!wholeNumber(realprice * 100.0, n) || n % 100 > 31)
+            return std::nullopt;
+        return static_cast<double>(n / 100) + static_cast<double>(n % 100) / 32.0;
+    default:
+        return realprice * 10.0;
+    }
+}
+
+} // namespace tarvello::futuresdb

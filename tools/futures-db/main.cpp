@@ -1,0 +1,91 @@
+#include "futures-db/CsvImport.h"
+#include "futures-db/PriceCheck.h"
+#include "futures-db/PriceFile.h"
+#include "futures-db/Sample.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace tarvello::futuresdb;
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: futures-db sample OUT\n"
+               "       futures-db import OUT --daily DIR [--ticks DIR] [--news DIR]\n"
+               "       futures-db check FILE\n",
+               stderr);
+    return 2;
+}
+
+void report(const std::string &path, const PriceData &data)
+{
+    std::printf("%s: %zu daily rows, %zu tick days, %zu ticks, %zu stories, %zu news releases\n",
+                path.c_str(), data.daily.size(), data.tickDays.size(), data.ticks.size(), data.stories.size(),
+                data.releases.size());
+}
+
+int sample(const std::string &path)
+{
+    const PriceData data = buildSample();
+    std::string error;
+    if (!writePriceFile(path, data, error)) {
+        std::fprintf(stderr, "futures-db: %s\n", error.c_str());
+        return 1;
+    }
+    report(path, data);
+    return 0;
+}
+
+int import(const std::string &out, const std::vector<std::string> &options)
+{
+    ImportSources sources;
+    for (std::size_t i = 0; i < options.size(); i += 2) {
+        if (i + 1 >= options.size())
+            return usage();
+        std::string *target = options[i] == "--daily"   ? &sources.dailyDir
+                              : options[i] == "--ticks" ? &sources.ticksDir
+                              : options[i] == "--news"  ? &sources.newsDir
+                                                        : nullptr;
+        if (!target)
+            return usage();
+        *target = options[i + 1];
+    }
+    if (sources.dailyDir.empty())
+        return usage();
+    PriceData data;
+    const std::vector<std::string> errors = importCsvToFile(sources, out, &data);
+    for (const std::string &e : errors)
+        std::fprintf(stderr, "%s\n", e.c_str());
+    if (!errors.empty()) {
+        std::fprintf(stderr, "futures-db: %zu errors; %s was not written\n", errors.size(), out.c_str());
+        return 1;
+    }
+    report(out, data);
+    return 0;
+}
+
+int check(const std::string &path)
+{
+    const std::vector<Violation> violations = checkPriceFile(path);
+    for (const Violation &v : violations)
+        std::printf("%s: %s\n", v.rule.c_str(), v.message.c_str());
+    std::printf("%s: %s\n", path.c_str(), violations.empty() ? "no violations" : "violations found");
+    return violations.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == "sample")
+        return sample(args[1]);
+    if (args.size() >= 2 && args[0] == "import")
+        return import(args[1], {args.begin() + 2, args.end()});
+    if (args.size() == 2 && args[0] == "check")
+        return check(args[1]);
+    return usage();
+}
