@@ -230,20 +230,21 @@ private:
         for (const CsvRecord &r : *rows) {
             const std::string &when = r.fields[0];
             const auto d = isoDate(when);
-            const auto t =
-                when.size() > 11 && (when[10] == ' ' || when[10] == 'T') ? clockTime(when, 11) : std::nullopt;
-            if (!d || !t || *t % 60 != 0)
+            std::optional<int> minute;
+            if (when.size() > 11 && (when[10] == ' ' || when[10] == 'T'))
+                if (const auto t = clockTime(when, 11); t && *t % 60 == 0)
+                    minute = *t / 60;
+            if (!d || !minute)
                 error(file, r.line, "date and time '" + when + "' is not in the form yyyy-mm-dd HH:MM");
             const auto p = price(file, r.line, i, "Price", r.fields[1], dailyGrid(i));
-            if (!d || !t || *t % 60 != 0 || !p)
+            if (!d || !minute || !p)
                 continue;
-            const int minute = *t / 60;
-            if (!lineOf.emplace(std::pair{*d, minute}, r.line).second) {
+            if (!lineOf.emplace(std::pair{*d, *minute}, r.line).second) {
                 error(file, r.line,
-                      "time " + when + " is already on line " + std::to_string(lineOf[{*d, minute}]));
+                      "time " + when + " is already on line " + std::to_string(lineOf[{*d, *minute}]));
                 continue;
             }
-            m_result.data.ticks.push_back({commodityId(i), *d, minute, encodeTick(i, *p)});
+            m_result.data.ticks.push_back({commodityId(i), *d, *minute, encodeTick(i, *p)});
             m_tickDays.insert(*d);
         }
     }

@@ -1,0 +1,213 @@
+#include "FuturesDbTestSupport.h"
+
+#include "futures-db/PriceCheck.h"
+#include "futures-db/PriceFile.h"
+#include "futures-db/Sample.h"
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+using namespace tarvello::futuresdb;
+using namespace futuresdbtest;
+
+namespace {
+
+// Day serials used below: 1996-01-01 = 35065, 1996-02-05 (a Monday) = 35100, 1996-02-10 (a Saturday)
+// = 35105, 1996-03-01 = 35125.
+
+// A small sound price file (ticks January to March 1996, stories for 1996) and the options that fit it.
+class PriceCheckTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = std::make_unique<QTemporaryDir>();
+        SampleOptions sample;
+        sample.dailyFirst = QDate(1995, 12, 1);
+        sample.dailyLast = sample.tickLast = QDate(1996, 3, 31);
+        sample.tickFirst = QDate(1996, 1, 1);
+        sample.storyFirstYear = sample.storyLastYear = 1996;
+        std::string error;
+        ASSERT_TRUE(writePriceFile(basePath(), buildSample(sample), error)) << error;
+    }
+    static void TearDownTestSuite() { s_dir.reset(); }
+
+    static std::string basePath() { return s_dir->filePath("base.mdb").toStdString(); }
+
+    static CheckOptions options()
+    {
+        CheckOptions o;
+        o.dailyFrom = o.tickFrom = QDate(1996, 1, 1);
+        o.dailyUntil = o.tickUntil = QDate(1996, 4, 1);
+        o.storyFirstYear = o.storyLastYear = 1996;
+        return o;
+    }
+
+    // The base file with some SQL run on it.
+    static std::string broken(const std::string &name, const std::string &sql)
+    {
+        const std::string path = s_dir->filePath(QString::fromStdString(name + ".mdb")).toStdString();
+        std::filesystem::copy_file(basePath(), path, std::filesystem::copy_options::overwrite_existing);
+        execSql(path, sql);
+        return path;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> s_dir;
+};
+
+// Remakes a table as a plain copy: no primary key and no NOT NULL, as a careless writer might.
+std::string withoutKey(const std::string &table)
+{
+    return "CREATE TABLE t AS SELECT * FROM " + table + "; DROP TABLE " + table +
+           "; ALTER TABLE t RENAME TO " + table + ";";
+}
+
+} // namespace
+
+TEST_F(PriceCheckTest, ASoundFilePasses)
+{
+    const auto violations = checkPriceFile(basePath(), options());
+    EXPECT_TRUE(violations.empty()) << listed(violations);
+}
+
+TEST_F(PriceCheckTest, EachBrokenRuleIsNamed)
+{
+    struct Case {
+        const char *name;
+        std::string sql;
+        const char *rule;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"missing-table", "DROP TABLE sortedticknewsreleases", "schema",
+         "table sortedticknewsreleases is missing"},
+        {"missing-column", "ALTER TABLE OverviewNews RENAME COLUMN News TO Story", "schema",
+         "table OverviewNews has no column News"},
+        {"no-key", withoutKey("TickTradeDaysResults"), "schema",
+         "table TickTradeDaysResults has the primary key () instead of (Date)"},
+        {"day-twice", withoutKey("TickTradeDaysResults") + "INSERT INTO TickTradeDaysResults VALUES (35100);",
+         "duplicate-key", "TickTradeDaysResults has 1996-02-05 more than once"},
+        {"daily-twice",
+         withoutKey("DailyData") +
+             "INSERT INTO DailyData SELECT * FROM DailyData WHERE CommodityID = 3 AND [Date] = 35100;",
+         "duplicate-key", "more than one DailyData row (Oil, 1996-02-05)"},
+        {"password", "UPDATE DatabaseInfo SET Value = 'abc' WHERE Name = 'Password'", "database-info",
+         "DatabaseInfo Password is 'abc' instead of 'kxq'"},
+        {"no-password", "DELETE FROM DatabaseInfo WHERE Name = 'Password'", "database-info",
+         "DatabaseInfo has no Password row"},
+        {"version", "UPDATE DatabaseInfo SET Value = '2' WHERE Name = 'SchemaVersion'", "database-info",
+         "DatabaseInfo SchemaVersion is '2' instead of '1'"},
+        {"daily-gap", "DELETE FROM DailyData WHERE [Date] >= 35096 AND [Date] < 35125", "coverage",
+         "DailyData has 0 trading days in 1996-02; every month from 1996-01 to 1996-03 needs at least 15"},
+        {"tick-gap", "DELETE FROM TickTradeDaysResults WHERE [Date] >= 35125", "coverage",
+         "TickTradeDaysResults has 0 trading days in 1996-03"},
+        {"daily-id", "INSERT INTO DailyData VALUES (7, 35100, 0, 0, 20, 20, 20, 20)", "instrument-id",
+         "CommodityID 7 in DailyData row (7, 1996-02-05) is not one of 1..6"},
+        {"story-id", "INSERT INTO OverviewNews VALUES (35065, 9, 'Text')", "instrument-id",
+         "CommodityID 9 in OverviewNews row (9, 1996-01-01) is not one of 0..6"},
+        {"daily-row-missing", "DELETE FROM DailyData WHERE CommodityID = 2 AND [Date] = 35100",
+         "missing-instrument-day", "DailyData has no Gold row on 1996-02-05, a day of the daily calendar"},
+        {"ticks-missing",
+         "DELETE FROM TickData WHERE CommodityID = 4 AND [DateTime] >= 35100 AND [DateTime] < 35101",
+         "missing-instrument-day", "TickData has no SP500 ticks on 1996-02-05, a tick trading day"},
+        {"seven-day-calendar",
+         "WITH RECURSIVE d(x) AS (SELECT 35125 UNION ALL SELECT x + 1 FROM d WHERE x < 35216) "
+         "INSERT OR IGNORE INTO TickTradeDaysResults SELECT x FROM d",
+         "tick-window-length",
+         "TickTradeDaysResults has 92 trading days in the three months from 1996-03-01; a tick game holds at "
+         "most 91"},
+        {"tick-off-calendar", "DELETE FROM TickTradeDaysResults WHERE [Date] = 35100", "tick-off-calendar",
+         "TickData row (Cattle, 1996-02-05 09:00) falls on a day missing from TickTradeDaysResults"},
+        {"empty-window",
+         "DELETE FROM TickData WHERE CommodityID = 5 AND [DateTime] > 35100 + 780 / 1440.0 AND [DateTime] < "
+         "35101",
+         "trading-window", "TickData has no Soybean tick in the 12:45-13:15 window on 1996-02-05"},
+        {"times-ten",
+         "UPDATE TickData SET realprice = realprice * 10 WHERE CommodityID = 3 AND [DateTime] >= 35100 AND "
+         "[DateTime] < 35101",
+         "encoding", "far from the day's close"},
+        {"times-ten-summary",
+         "UPDATE TickData SET realprice = realprice * 10 WHERE CommodityID = 3 AND [DateTime] >= 35100 AND "
+         "[DateTime] < 35101",
+         "encoding", "more encoding violations"},
+        {"ninth-eighth",
+         "UPDATE TickData SET realprice = 580.9 WHERE CommodityID = 5 AND [DateTime] = 35100 + 570 / 1440.0",
+         "encoding",
+         "realprice 580.9 in TickData row (Soybean, 1996-02-05 09:30) is not Soybean cents and eighths"},
+        {"thirty-second-32",
+         "UPDATE TickData SET realprice = 98.32 WHERE CommodityID = 6 AND [DateTime] = 35100 + 440 / 1440.0",
+         "encoding",
+         "realprice 98.32 in TickData row (TBond, 1996-02-05 07:20) is not T-Bond points and two digits"},
+        {"daily-32nds",
+         "UPDATE DailyData SET [Open] = 98.16, High = 98.16, Low = 98.16, [Close] = 98.16 WHERE CommodityID "
+         "= 6 "
+         "AND [Date] = 35100",
+         "encoding",
+         "Close 98.16 in DailyData row (TBond, 1996-02-05) is not T-Bond points as a decimal number"},
+        {"seconds",
+         "UPDATE TickData SET [DateTime] = [DateTime] + 20 / 86400.0 WHERE CommodityID = 1 AND [DateTime] = "
+         "35100 + 540 / 1440.0",
+         "encoding", "DateTime in TickData row (Cattle, 1996-02-05 09:00:20) is not a whole minute"},
+        {"text-price", "UPDATE DailyData SET [Open] = 'abc' WHERE CommodityID = 3 AND [Date] = 35100",
+         "encoding", "Open 'abc' is not a number in DailyData row (Oil, 1996-02-05)"},
+        {"daily-floor",
+         "UPDATE DailyData SET [Open] = 0.04, Low = 0.04 WHERE CommodityID = 3 AND [Date] = 35100",
+         "price-floor", "Open 0.04 in DailyData row (Oil, 1996-02-05) is at or below the price floor"},
+        {"soybean-dollars", "UPDATE DailyData SET Low = 5 WHERE CommodityID = 5 AND [Date] = 35100",
+         "price-floor", "Low 5 in DailyData row (Soybean, 1996-02-05) is at or below the price floor"},
+        {"tick-floor",
+         "UPDATE TickData SET realprice = 0.004 WHERE CommodityID = 3 AND [DateTime] = 35100 + 525 / 1440.0",
+         "price-floor",
+         "realprice 0.004 in TickData row (Oil, 1996-02-05 08:45) is at or below the price floor"},
+        {"high-below-low", "UPDATE DailyData SET High = Low - 1 WHERE CommodityID = 1 AND [Date] = 35100",
+         "high-low", "DailyData row (Cattle, 1996-02-05) does not have Low <= Open, Close <= High"},
+        {"null-news",
+         withoutKey("OverviewNews") + "UPDATE OverviewNews SET News = NULL WHERE CommodityID = 3;",
+         "null-value", "News is null in OverviewNews row (Oil, 1996-01-01)"},
+        {"null-title",
+         withoutKey("sortedticknewsreleases") +
+             "UPDATE sortedticknewsreleases SET NRTitle = NULL WHERE rowid = 1;",
+         "null-value", "NRTitle is null in sortedticknewsreleases row"},
+        {"null-price",
+         withoutKey("TickData") + "UPDATE TickData SET realprice = NULL WHERE CommodityID = 2 AND [DateTime] "
+                                  "= 35100 + 440 / 1440.0;",
+         "null-value", "realprice is null in TickData row (Gold, 1996-02-05 07:20)"},
+        {"no-disclaimer", "DELETE FROM OverviewNews WHERE CommodityID = 0", "disclaimer",
+         "OverviewNews has no disclaimer text (dated 1965-10-17, CommodityID 0)"},
+        {"no-story", "DELETE FROM OverviewNews WHERE CommodityID = 3 AND [Date] = 35065", "story",
+         "OverviewNews has no background story for Oil dated 1996-01-01"},
+        {"weekend-release",
+         "INSERT INTO sortedticknewsreleases VALUES (35105, 0.5, 'Weekend Report:', 'Nothing.')", "release",
+         "sortedticknewsreleases row \"Weekend Report:\" on 1996-02-10 12:00 falls on a day missing"},
+        {"too-many-releases",
+         "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 501) "
+         "INSERT INTO sortedticknewsreleases SELECT 35100, 0.5, 'Report ' || x || ':', 'Text.' FROM n",
+         "release", "releases in the three months from 1996-01-01; a tick game holds at most 500"},
+        {"release-time-with-date", "UPDATE sortedticknewsreleases SET NRTime = NRDate + NRTime", "encoding",
+         "is not a time of day alone"},
+        {"empty-story", "UPDATE sortedticknewsreleases SET NRStory = ''", "release",
+         "has an empty title or story"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto violations = checkPriceFile(broken(c.name, c.sql), options());
+        EXPECT_TRUE(hasViolation(violations, c.rule, c.message))
+            << "wanted " << c.rule << ": " << c.message << "\ngot:\n"
+            << listed(violations);
+    }
+}
+
+TEST_F(PriceCheckTest, AFileThatIsNoPriceDatabase)
+{
+    const std::string text = s_dir->filePath("notes.mdb").toStdString();
+    writeText(text, "these are not the prices you are looking for");
+    const std::string missing = s_dir->filePath("missing.mdb").toStdString();
+    for (const std::string &path : {text, missing}) {
+        SCOPED_TRACE(path);
+        const auto violations = checkPriceFile(path);
+        EXPECT_TRUE(hasViolation(violations, "file", "cannot read " + path + " as a price database"))
+            << listed(violations);
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
