@@ -2,6 +2,7 @@
 
 #include "CheckReport.h"
 #include "PriceEncoding.h"
+#include "Sample.h"
 #include "TradingTimes.h"
 
 #include "common/Instrument.h"
@@ -29,7 +30,7 @@ constexpr int kTickWindowMonths = 3;
 // without the division by ten, Soybean in dollars, ...).
 constexpr double kUnitsRatio = 2.0;
 
-const QDate kDisclaimerDate(1965, 10, 17);
+const QDate kDisclaimerDate(kDisclaimerYear, kDisclaimerMonth, kDisclaimerDay);
 
 std::string monthText(QDate d)
 {
@@ -160,7 +161,7 @@ private:
 
     bool present(const char *table) const { return m_present.count(table) > 0; }
 
-    // Steps through a query; returns false (and reports) when it cannot run.
+    // Calls row for every row of a query; a query that cannot run is reported.
     template <typename Row> void forEachRow(const char *sql, Row row)
     {
         sqlite3_stmt *s = nullptr;

@@ -37,14 +37,8 @@ int tickGrid(Instrument instrument)
 
 int dailyGrid(Instrument instrument)
 {
-    switch (instrument) {
-    case Instrument::Soybean:
-        return 8;
-    case Instrument::TBond:
-        return 32;
-    default:
-        return 0;
-    }
+    const bool fractional = instrument == Instrument::Soybean || instrument == Instrument::TBond;
+    return fractional ? tickGrid(instrument) : 0;
 }
 
 int sampleGrid(Instrument instrument)

@@ -31,6 +31,7 @@ void addSampleReleases(const SampleOptions &options, PriceData &data);
 
 // The disclaimer shown at start-up: stored under CommodityID 0 on 17 October 1965, in every file this
 // tool writes.
+inline constexpr int kDisclaimerYear = 1965, kDisclaimerMonth = 10, kDisclaimerDay = 17;
 std::string disclaimerText();
 StoryRow disclaimerRow();
 

@@ -254,7 +254,8 @@ std::string disclaimerText()
 
 StoryRow disclaimerRow()
 {
-    return {static_cast<int>(vb::toSerial(1965, 10, 17)), 0, disclaimerText()};
+    return {static_cast<int>(vb::toSerial(kDisclaimerYear, kDisclaimerMonth, kDisclaimerDay)), 0,
+            disclaimerText()};
 }
 
 } // namespace tarvello::futuresdb
