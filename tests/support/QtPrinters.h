@@ -6,5 +6,11 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(QStringView s, std::ostream *os) { *os << '"' << s.toString().toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(QStringView s, std::ostream *os)
+{
+    *os << '"' << s.toString().toStdString() << '"';
+}

@@ -1,0 +1,106 @@
+#include "platform/forms/Control.h"
+
+#include "platform/forms/Form.h"
+
+#include <QPalette>
+
+namespace tarvello::forms {
+
+Control::Control(QWidget &widget, const QString &kind, bool graphical, VbColor back, VbColor fore)
+    : widget_(widget), kind_(kind), graphical_(graphical), backColor_(back), foreColor_(fore),
+      font_(initialFont(widget.parentWidget()))
+{
+    widget_.setFont(toQFont(font_));
+}
+
+void Control::setTwipLeft(int left)
+{
+    setTwipRect({left, rect_.top, rect_.width, rect_.height});
+}
+void Control::setTwipTop(int top)
+{
+    setTwipRect({rect_.left, top, rect_.width, rect_.height});
+}
+void Control::setTwipWidth(int width)
+{
+    setTwipRect({rect_.left, rect_.top, width, rect_.height});
+}
+void Control::setTwipHeight(int height)
+{
+    setTwipRect({rect_.left, rect_.top, rect_.width, height});
+}
+
+void Control::setTwipRect(const TwipRect &rect)
+{
+    rect_ = rect;
+    widget_.setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+                        twipsToPixels(rect.height));
+}
+
+void Control::setBackColor(VbColor color)
+{
+    backColor_ = color;
+    applyColors();
+}
+
+void Control::setForeColor(VbColor color)
+{
+    foreColor_ = color;
+    applyColors();
+}
+
+void Control::setFontSpec(const FontSpec &font)
+{
+    font_ = font;
+    widget_.setFont(toQFont(font_));
+}
+
+void Control::setFontBold(bool bold)
+{
+    FontSpec font = font_;
+    font.bold = bold;
+    setFontSpec(font);
+}
+
+void Control::setToolTipText(const QString &text)
+{
+    toolTip_ = text;
+    widget_.setToolTip(text);
+}
+
+void Control::applyColors()
+{
+    QPalette palette = widget_.palette();
+    palette.setColor(QPalette::Window, toQColor(backColor_));
+    palette.setColor(QPalette::WindowText, toQColor(foreColor_));
+    widget_.setPalette(palette);
+}
+
+FontSpec initialFont(const QWidget *parent)
+{
+    for (const QWidget *w = parent; w; w = w->parentWidget()) {
+        if (const auto *form = qobject_cast<const Form *>(w))
+            return form->fontSpec();
+    }
+    return {};
+}
+
+void placeInDrawingOrder(QWidget &control, bool graphical)
+{
+    QWidget *parent = control.parentWidget();
+    if (!graphical || !parent)
+        return;
+    // The parent's children are kept in drawing order, bottom first.
+    for (QObject *child : parent->children()) {
+        auto *sibling = qobject_cast<QWidget *>(child);
+        if (!sibling || sibling == &control)
+            continue;
+        const auto *other = dynamic_cast<const Control *>(sibling);
+        if (!other || !other->graphical()) {
+            control.stackUnder(sibling);
+            return;
+        }
+    }
+}
+
+} // namespace tarvello::forms

@@ -1,0 +1,479 @@
+#include "platform/forms/Controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace tarvello::forms {
+
+namespace {
+
+Qt::Alignment toQtAlignment(Justify justify)
+{
+    switch (justify) {
+    case Justify::Right:
+        return Qt::AlignRight;
+    case Justify::Center:
+        return Qt::AlignHCenter;
+    case Justify::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+void run(const ClickHandler &handler)
+{
+    if (handler)
+        handler();
+}
+
+} // namespace
+
+// --- Label ---
+
+Label::Label(QWidget *parent, const QString &name, const QString &caption)
+    : ControlWidget(parent, name, QStringLiteral("Label"), true, kSysButtonFace, kSysButtonText)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setJustify(Justify::Left);
+    setCaption(caption);
+    applyColors();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QLabel::setText(caption);
+}
+
+void Label::setJustify(Justify justify)
+{
+    justify_ = justify;
+    QLabel::setAlignment(toQtAlignment(justify) | Qt::AlignTop);
+}
+
+void Label::setOpaque(bool opaque)
+{
+    opaque_ = opaque;
+    applyColors();
+}
+
+void Label::applyColors()
+{
+    Control::applyColors();
+    setAutoFillBackground(opaque_);
+}
+
+// --- CommandButton ---
+
+CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)
+    : ControlWidget(parent, name, QStringLiteral("CommandButton"), false, kSysButtonFace, kSysButtonText)
+{
+    setCaption(caption);
+    connect(this, &QPushButton::clicked, this, [this] { run(click_); });
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QPushButton::setText(caption);
+}
+
+void CommandButton::click()
+{
+    if (visible() && isEnabled())
+        QPushButton::click();
+}
+
+// --- TextBox ---
+
+TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
+    : ControlWidget(parent, name, QStringLiteral("TextBox"), false, kSysWindow, kSysWindowText)
+{
+    setText(text);
+    applyColors();
+}
+
+void TextBox::setJustify(Justify justify)
+{
+    justify_ = justify;
+    QLineEdit::setAlignment(toQtAlignment(justify) | Qt::AlignVCenter);
+}
+
+void TextBox::applyColors()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, toQColor(backColor()));
+    palette.setColor(QPalette::Text, toQColor(foreColor()));
+    setPalette(palette);
+}
+
+bool TextBox::runKeyDown(QKeyEvent *event)
+{
+    if (!keyDown_)
+        return true;
+    const int16_t code = vbKeyCode(event->key(), event->modifiers());
+    int16_t keyCode = code;
+    int16_t shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    keyDown_(keyCode, shift);
+    return !(code != 0 && keyCode == 0);
+}
+
+bool TextBox::event(QEvent *event)
+{
+    // Tab reaches the key-down procedure before it moves the focus.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            if (!runKeyDown(key)) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (runKeyDown(event))
+        QLineEdit::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+int16_t vbKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return static_cast<int16_t>((modifiers & Qt::KeypadModifier) ? 96 + (qtKey - Qt::Key_0) : qtKey);
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || qtKey == Qt::Key_Space)
+        return static_cast<int16_t>(qtKey);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return static_cast<int16_t>(112 + (qtKey - Qt::Key_F1));
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Plus:
+        return 107;
+    case Qt::Key_Comma:
+        return 188;
+    case Qt::Key_Minus:
+        return (modifiers & Qt::KeypadModifier) ? 109 : 189;
+    case Qt::Key_Period:
+        return (modifiers & Qt::KeypadModifier) ? 110 : 190;
+    default:
+        return 0;
+    }
+}
+
+// --- CheckBox ---
+
+CheckBox::CheckBox(QWidget *parent, const QString &name, const QString &caption)
+    : ControlWidget(parent, name, QStringLiteral("CheckBox"), false, kSysButtonFace, kSysButtonText)
+{
+    setTristate(false);
+    setCaption(caption);
+    applyColors();
+}
+
+void CheckBox::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QCheckBox::setText(caption);
+}
+
+void CheckBox::setValue(int16_t value)
+{
+    if (value == value_)
+        return;
+    value_ = value;
+    const QSignalBlocker blocker(this);
+    setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    run(click_);
+}
+
+void CheckBox::nextCheckState()
+{
+    setValue(value_ == 1 ? 0 : 1);
+}
+
+// --- OptionButton ---
+
+OptionButton::OptionButton(QWidget *parent, const QString &name, const QString &caption)
+    : ControlWidget(parent, name, QStringLiteral("OptionButton"), false, kSysButtonFace, kSysButtonText)
+{
+    // The group rule is ours: Qt's exclusive radios can neither be cleared by code nor keep quiet
+    // when unchecked.
+    setAutoExclusive(false);
+    setCaption(caption);
+    applyColors();
+}
+
+void OptionButton::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QRadioButton::setText(caption);
+}
+
+void OptionButton::drawValue(bool value)
+{
+    value_ = value;
+    const QSignalBlocker blocker(this);
+    setChecked(value);
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (value == value_)
+        return;
+    if (!value) {
+        drawValue(false);
+        return;
+    }
+    if (QWidget *group = parentWidget()) {
+        for (OptionButton *other : group->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly)) {
+            if (other != this && other->value_)
+                other->drawValue(false);
+        }
+    }
+    drawValue(true);
+    run(click_);
+}
+
+void OptionButton::nextCheckState()
+{
+    setValue(true);
+}
+
+// --- Frame ---
+
+Frame::Frame(QWidget *parent, const QString &name, const QString &caption)
+    : ControlWidget(parent, name, QStringLiteral("Frame"), false, kSysButtonFace, kSysButtonText)
+{
+    setCaption(caption);
+    applyColors();
+}
+
+void Frame::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QGroupBox::setTitle(caption);
+}
+
+void Frame::applyColors()
+{
+    Control::applyColors();
+    setAutoFillBackground(true);
+}
+
+// --- Shape ---
+
+Shape::Shape(QWidget *parent, const QString &name)
+    : ControlWidget(parent, name, QStringLiteral("Shape"), true, kSysWindow, kSysWindowText)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setBorderColor(VbColor color)
+{
+    borderColor_ = color;
+    update();
+}
+
+void Shape::setOpaque(bool opaque)
+{
+    opaque_ = opaque;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (opaque_)
+        painter.fillRect(rect(), toQColor(backColor()));
+    painter.setPen(QPen(toQColor(borderColor_), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// --- Line ---
+
+Line::Line(QWidget *parent, const QString &name)
+    : ControlWidget(parent, name, QStringLiteral("Line"), true, kSysWindow, kSysWindowText)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setPoints(int x1, int y1, int x2, int y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    // The widget covers the line's bounding box, one pixel wide at least.
+    setTwipRect({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + kTwipsPerPixel,
+                 std::abs(y2 - y1) + kTwipsPerPixel});
+    update();
+}
+
+void Line::setBorderColor(VbColor color)
+{
+    borderColor_ = color;
+    update();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(toQColor(borderColor_), 1));
+    const int left = std::min(x1_, x2_);
+    const int top = std::min(y1_, y2_);
+    painter.drawLine(twipsToPixels(x1_ - left), twipsToPixels(y1_ - top), twipsToPixels(x2_ - left),
+                     twipsToPixels(y2_ - top));
+}
+
+// --- ComboBox ---
+
+ComboBox::ComboBox(QWidget *parent, const QString &name, ComboStyle style, const QString &text)
+    : ControlWidget(parent, name, QStringLiteral("ComboBox"), false, kSysWindow, kSysWindowText),
+      style_(style), text_(style == ComboStyle::DropDownCombo ? text : QString())
+{
+    setEditable(style == ComboStyle::DropDownCombo);
+    setInsertPolicy(QComboBox::NoInsert); // typing never adds to the list
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!syncing_)
+            select(index);
+    });
+    connect(this, &QComboBox::editTextChanged, this, [this](const QString &typed) {
+        if (!syncing_ && style_ == ComboStyle::DropDownCombo)
+            text_ = typed;
+    });
+    sync();
+    applyColors();
+}
+
+void ComboBox::addItem(const QString &item)
+{
+    items_.append(item);
+    sync();
+}
+
+void ComboBox::clear()
+{
+    items_.clear();
+    listIndex_ = -1;
+    text_.clear();
+    sync();
+}
+
+QString ComboBox::list(int index) const
+{
+    return index >= 0 && index < items_.size() ? items_.at(index) : QString();
+}
+
+void ComboBox::setListIndex(int index)
+{
+    if (index < -1 || index >= items_.size())
+        return;
+    select(index);
+}
+
+void ComboBox::setText(const QString &text)
+{
+    if (style_ == ComboStyle::DropDownCombo) {
+        text_ = text;
+        sync();
+        return;
+    }
+    for (int i = 0; i < items_.size(); ++i) {
+        if (items_.at(i).compare(text, Qt::CaseInsensitive) == 0) {
+            select(i);
+            return;
+        }
+    }
+}
+
+void ComboBox::select(int index)
+{
+    const bool changed = index != listIndex_;
+    listIndex_ = index;
+    if (index >= 0)
+        text_ = items_.at(index);
+    else if (style_ == ComboStyle::DropDownList)
+        text_.clear();
+    sync();
+    if (changed)
+        run(click_);
+}
+
+void ComboBox::sync()
+{
+    syncing_ = true;
+    {
+        const QSignalBlocker blocker(this);
+        if (QComboBox::count() != items_.size() || [&] {
+                for (int i = 0; i < items_.size(); ++i)
+                    if (itemText(i) != items_.at(i))
+                        return true;
+                return false;
+            }()) {
+            QComboBox::clear();
+            QComboBox::addItems(items_);
+        }
+        setCurrentIndex(listIndex_);
+        if (style_ == ComboStyle::DropDownCombo)
+            setEditText(text_);
+    }
+    syncing_ = false;
+}
+
+void ComboBox::applyColors()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, toQColor(backColor()));
+    palette.setColor(QPalette::Text, toQColor(foreColor()));
+    setPalette(palette);
+}
+
+} // namespace tarvello::forms

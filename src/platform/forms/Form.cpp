@@ -1,0 +1,201 @@
+#include "platform/forms/Form.h"
+
+#include "platform/forms/FormRegistry.h"
+#include "platform/forms/MenuItem.h"
+#include "platform/forms/ModalHost.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace tarvello::forms {
+
+Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips)
+    : layout_(new QVBoxLayout(this)), client_(new QWidget(this)), clientWidth_(clientWidthTwips),
+      clientHeight_(clientHeightTwips)
+{
+    setObjectName(name);
+    // A fixed single border: the window takes the size of its client area and cannot be resized.
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
+    layout_->addWidget(client_);
+    client_->setObjectName(name + QStringLiteral("_client"));
+    client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
+    resizeClient(clientWidthTwips, clientHeightTwips);
+    setBackColor(backColor_);
+}
+
+Form::~Form() = default;
+
+void Form::addMenu(MenuItem *menu)
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setObjectName(objectName() + QStringLiteral("_menuBar"));
+        layout_->setMenuBar(menuBar_);
+    }
+    menuBar_->addAction(menu);
+}
+
+void Form::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    setWindowTitle(caption);
+}
+
+void Form::setBackColor(VbColor color)
+{
+    backColor_ = color;
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, toQColor(backColor_));
+    palette.setColor(QPalette::WindowText, toQColor(foreColor_));
+    client_->setPalette(palette);
+}
+
+void Form::setForeColor(VbColor color)
+{
+    foreColor_ = color;
+    setBackColor(backColor_);
+}
+
+int Form::twipWidth() const
+{
+    return clientWidth_ + 2 * kBorderTwips;
+}
+
+int Form::twipHeight() const
+{
+    return clientHeight_ + 2 * kBorderTwips + kCaptionTwips + (menuBar_ ? kMenuBarTwips : 0);
+}
+
+void Form::setTwipLeft(int left)
+{
+    left_ = left;
+    move(twipsToPixels(left_), twipsToPixels(top_));
+}
+
+void Form::setTwipTop(int top)
+{
+    top_ = top;
+    move(twipsToPixels(left_), twipsToPixels(top_));
+}
+
+void Form::setTwipWidth(int width)
+{
+    resizeClient(width - (twipWidth() - clientWidth_), clientHeight_);
+}
+
+void Form::setTwipHeight(int height)
+{
+    resizeClient(clientWidth_, height - (twipHeight() - clientHeight_));
+}
+
+void Form::resizeClient(int widthTwips, int heightTwips)
+{
+    clientWidth_ = std::max(widthTwips, 0);
+    clientHeight_ = std::max(heightTwips, 0);
+    client_->setFixedSize(twipsToPixels(clientWidth_), twipsToPixels(clientHeight_));
+}
+
+void Form::setVisible(bool visible)
+{
+    const bool wasVisible = visible_;
+    visible_ = visible;
+    QWidget::setVisible(visible);
+    if (wasVisible && !visible)
+        emit hiddenOrUnloaded();
+    if (visible && registry_)
+        registry_->activate(*this);
+}
+
+void Form::setEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    QWidget::setEnabled(enabled);
+}
+
+void Form::showModeless()
+{
+    setVisible(true);
+}
+
+void Form::showModal(Form *owner)
+{
+    FormRegistry *registry = registry_;
+    if (!registry) {
+        setVisible(true);
+        return;
+    }
+    // When the modal window goes, the window it came from is active again.
+    const QPointer<Form> back = owner ? owner : registry->activeForm();
+    registry->modalHost().showModal(*this, owner);
+    // This window may be unloaded by now: touch only what was saved above.
+    if (back && back->loaded() && back->visible())
+        registry->activate(*back);
+}
+
+bool Form::unload()
+{
+    if (!loaded_ || unloading_)
+        return !loaded_;
+    unloading_ = true;
+    int16_t cancel = 0;
+    if (unload_)
+        unload_(cancel);
+    unloading_ = false;
+    if (cancel != 0)
+        return false;
+    loaded_ = false;
+    setVisible(false);
+    emit hiddenOrUnloaded();
+    if (registry_)
+        registry_->release(*this);
+    return true;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // The close box asks for an unload; Qt itself never closes a window of ours.
+    event->ignore();
+    unload();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && registry_ && loaded_)
+        registry_->activate(*this);
+    QWidget::changeEvent(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::Paint && paint_ && !paintQueued_) {
+        paintQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                paintQueued_ = false;
+                if (paint_ && loaded_)
+                    paint_();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::runLoad()
+{
+    if (load_)
+        load_();
+}
+
+void Form::runActivate()
+{
+    if (activate_)
+        activate_();
+}
+
+} // namespace tarvello::forms

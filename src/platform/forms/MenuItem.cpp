@@ -1,0 +1,89 @@
+#include "platform/forms/MenuItem.h"
+
+#include "platform/forms/Form.h"
+
+#include <QMenu>
+
+namespace tarvello::forms {
+
+MenuItem::MenuItem(QWidget *window, const QString &name, const QString &caption)
+    : QAction(window), window_(window)
+{
+    setObjectName(name);
+    setCaption(caption);
+    // Qt would flip the mark of a checkable action before the procedure runs; put the own state back.
+    connect(this, &QAction::triggered, this, [this] {
+        QAction::setCheckable(checked_);
+        QAction::setChecked(checked_);
+        run();
+    });
+}
+
+void MenuItem::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    setSeparator(caption == QLatin1String("-"));
+    setText(caption);
+    if (submenu_)
+        submenu_->setTitle(caption);
+}
+
+void MenuItem::setChecked(bool checked)
+{
+    checked_ = checked;
+    // Only a checked item is checkable, so that unchecked commands draw no empty box.
+    QAction::setCheckable(checked);
+    QAction::setChecked(checked);
+}
+
+void MenuItem::setEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    QAction::setEnabled(enabled);
+}
+
+void MenuItem::setVisible(bool visible)
+{
+    visible_ = visible;
+    QAction::setVisible(visible);
+}
+
+void MenuItem::addItem(MenuItem *child)
+{
+    if (!submenu_) {
+        submenu_ = new QMenu(caption_, window_);
+        setMenu(submenu_);
+        connect(submenu_, &QMenu::aboutToShow, this, &MenuItem::run);
+    }
+    child->parent_ = this;
+    submenu_->addAction(child);
+}
+
+bool MenuItem::reachable() const
+{
+    for (const MenuItem *item = this; item; item = item->parent_) {
+        if (!item->enabled_ || !item->visible_)
+            return false;
+    }
+    if (const auto *form = qobject_cast<const Form *>(window_))
+        return form->enabled();
+    return true;
+}
+
+void MenuItem::click()
+{
+    if (!reachable() || isSeparator())
+        return;
+    if (submenu_)
+        run();
+    else
+        trigger();
+}
+
+void MenuItem::run()
+{
+    if (click_)
+        click_();
+}
+
+} // namespace tarvello::forms

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tarvello::forms {
+
+// Lets the pending window events run once (repaints, clicks already queued), as long loops do so that
+// the screen keeps up.
+void doEvents();
+
+// The screen's mouse pointer. These are settings, not a stack: Default always gives the normal pointer
+// back, however often Hourglass was set.
+enum class MousePointer : int16_t { Default = 0, Hourglass = 11 };
+void setMousePointer(MousePointer pointer);
+MousePointer mousePointer();
+
+} // namespace tarvello::forms

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace tarvello::forms {
+
+// A control's font as the game names it. The name is kept as written ("MS Sans Serif"); only the
+// drawing uses a font that Debian has.
+struct FontSpec {
+    QString name = QStringLiteral("MS Sans Serif");
+    float size = 8.25f; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    bool operator==(const FontSpec &) const = default;
+};
+
+// The installed family drawn in place of a named one: "MS Sans Serif" and any other small sans serif
+// become Liberation Sans (metrics close enough that every caption fits its width); "Tahoma" becomes
+// DejaVu Sans, its look-alike.
+QString substituteFamily(const QString &name);
+
+// The font to draw with. The size is set in pixels at 96 dpi (8.25 pt is 11 px), so that text keeps its
+// size relative to the twip geometry on every screen.
+QFont toQFont(const FontSpec &font);
+
+} // namespace tarvello::forms
