@@ -3,11 +3,30 @@
 #include "account/AccountState.h"
 #include "common/Instrument.h"
 #include "common/InstrumentBook.h"
+#include "common/Level.h"
 #include "orders/OrderState.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tarvello {
+
+// The game's options; game flow adds the rest of them.
+struct GameSettings {
+    Level level = Level::Expert; // start-up applies the Expert level
+};
+
+// The game clock; game flow adds the rest of it.
+struct GameClock {
+    int16_t tradeDay = 0; // TradeDay: the period index, 0 before the first period
+    // A game's data is loaded and the game has not ended: only then may "&Forward" be used.
+    bool gameDataLoaded = false;
+};
+
+// The news the player has seen; the news subsystem adds the rest of it.
+struct NewsState {
+    int16_t newsEventCount = 0; // items listed in the news history
+};
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they
 // need by reference. Each subsystem's own records are added here as that subsystem is built.
@@ -16,6 +35,9 @@ struct GameState {
     AccountState account;
     PendingOrder order;
     TradeHistory trades;
+    GameSettings settings;
+    GameClock clock;
+    NewsState news;
 
     InstrumentBook &book(Instrument i) { return books[slotOf(i)]; }
     const InstrumentBook &book(Instrument i) const { return books[slotOf(i)]; }

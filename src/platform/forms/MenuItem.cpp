@@ -22,8 +22,9 @@ MenuItem::MenuItem(QWidget *window, const QString &name, const QString &caption)
 void MenuItem::setCaption(const QString &caption)
 {
     caption_ = caption;
+    // A separator draws as a line; given a text, Qt would draw the "-" beside it.
     setSeparator(caption == QLatin1String("-"));
-    setText(caption);
+    setText(isSeparator() ? QString() : caption);
     if (submenu_)
         submenu_->setTitle(caption);
 }

@@ -1,0 +1,37 @@
+#include "ui/MainWindowEvents.h"
+
+#include "common/GameState.h"
+#include "common/Services.h"
+#include "ui/Halvern.h"
+#include "ui/MenuEnabling.h"
+
+namespace tarvello {
+
+namespace halvern {
+
+void Form_Unload(Halvern &w, GameState &state, ProgramEnd &programEnd, int16_t &cancel)
+{
+    DisableVisibleButtons(w);
+    cancel = 1;
+    mnuEnd_Click(programEnd);
+    if (programEnd.ended())
+        return;
+    EnableVisibleButtons(w, state);
+}
+
+void mnuEnd_Click(ProgramEnd &programEnd)
+{
+    programEnd.end(0);
+}
+
+} // namespace halvern
+
+void connectMainWindow(Halvern &w, GameState &state, ProgramEnd &programEnd)
+{
+    w.setActivateHandler([&w] { halvern::Form_Activate(w); });
+    w.setUnloadHandler(
+        [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });
+    w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
+}
+
+} // namespace tarvello
