@@ -189,6 +189,12 @@ TEST(TextBox, KeyDownSeesTheKeyFirstAndMayKeepItFromTheBox)
     press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     EXPECT_EQ(box.text(), QStringLiteral("5"));
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{53, 0}, {65, 1}, {13, 0}, {9, 0}}));
+
+    // A Tab the procedure lets through reaches it once, even when the focus has nowhere to go.
+    seen.clear();
+    box.setKeyDownHandler([&](int16_t &keyCode, int16_t shift) { seen.emplace_back(keyCode, shift); });
+    press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{9, 0}}));
 }
 
 TEST(TextBox, KeyCodes)

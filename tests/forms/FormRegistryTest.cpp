@@ -133,6 +133,36 @@ TEST_F(Registry, AModalShowIsRecordedAndAnsweredWithoutBlocking)
     EXPECT_FALSE(forms.isLoaded<frmSample>());
 }
 
+TEST_F(Registry, PaintRunsAfterThePaintingOncePerBatch)
+{
+    frmSample &sample = forms.get<frmSample>();
+    int paints = 0;
+    sample.setPaintHandler([&] { ++paints; });
+    sample.showModeless();
+    (void)sample.grab(); // paints the window
+    (void)sample.grab();
+    EXPECT_EQ(paints, 0); // queued: the handler may change what is shown
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+    sample.setVisible(false);
+}
+
+TEST_F(Registry, TheOuterSizeIsTheClientAreaAndTheFrame)
+{
+    frmOwner &owner = forms.get<frmOwner>();
+    EXPECT_EQ(owner.twipWidth(), 6000 + 90);
+    EXPECT_EQ(owner.twipHeight(), 4000 + 90 + 285);
+    owner.setTwipWidth(5000);
+    owner.setTwipHeight(3000);
+    EXPECT_EQ(owner.scaleWidth(), 5000 - 90);
+    EXPECT_EQ(owner.scaleHeight(), 3000 - 90 - 285);
+    EXPECT_EQ(owner.client()->width(), (5000 - 90) / 15);
+    owner.setTwipLeft(1500);
+    owner.setTwipTop(300);
+    EXPECT_EQ(owner.twipLeft(), 1500);
+    EXPECT_EQ(owner.pos(), QPoint(100, 20));
+}
+
 TEST(EventLoopModalHost, AModalShowReturnsOnceTheWindowIsHiddenOrUnloaded)
 {
     EventLoopModalHost host;

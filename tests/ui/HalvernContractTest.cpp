@@ -204,6 +204,8 @@ TEST_F(HalvernContract, TheWindow)
     EXPECT_EQ(w().caption(), QStringLiteral("Morvaine"));
     EXPECT_EQ(w().scaleWidth(), 9450);
     EXPECT_EQ(w().scaleHeight(), 6555);
+    EXPECT_EQ(w().twipWidth(), 9540); // the outer size start-up gives it
+    EXPECT_EQ(w().twipHeight(), 7220);
     EXPECT_EQ(w().backColor(), 0x000000u);
     EXPECT_EQ(w().foreColor(), 0xFFFFFFu);
     EXPECT_EQ(w().fontSpec(), (forms::FontSpec{QStringLiteral("MS Sans Serif"), 8.25f, true}));

@@ -143,7 +143,10 @@ bool TextBox::event(QEvent *event)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (runKeyDown(event))
+    // Tab has been through the key-down procedure in event() already; it arrives here only when the
+    // focus had nowhere to go.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab || runKeyDown(event))
         QLineEdit::keyPressEvent(event);
     else
         event->accept();
