@@ -76,6 +76,14 @@ void Control::applyColors()
     widget_.setPalette(palette);
 }
 
+void Control::applyEntryColors()
+{
+    QPalette palette = widget_.palette();
+    palette.setColor(QPalette::Base, toQColor(backColor_));
+    palette.setColor(QPalette::Text, toQColor(foreColor_));
+    widget_.setPalette(palette);
+}
+
 FontSpec initialFont(const QWidget *parent)
 {
     for (const QWidget *w = parent; w; w = w->parentWidget()) {

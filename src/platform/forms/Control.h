@@ -77,6 +77,8 @@ protected:
     // Draws the colours; each kind maps them to the palette roles it paints with. Concrete controls
     // call it once at the end of their constructor.
     virtual void applyColors();
+    // For the controls the player types into: the colours of the entry field.
+    void applyEntryColors();
 
     bool visible_ = true;
     bool enabled_ = true;

@@ -103,10 +103,7 @@ void TextBox::setJustify(Justify justify)
 
 void TextBox::applyColors()
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, toQColor(backColor()));
-    palette.setColor(QPalette::Text, toQColor(foreColor()));
-    setPalette(palette);
+    applyEntryColors();
 }
 
 bool TextBox::runKeyDown(QKeyEvent *event)
@@ -473,10 +470,7 @@ void ComboBox::sync()
 
 void ComboBox::applyColors()
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, toQColor(backColor()));
-    palette.setColor(QPalette::Text, toQColor(foreColor()));
-    setPalette(palette);
+    applyEntryColors();
 }
 
 } // namespace tarvello::forms
