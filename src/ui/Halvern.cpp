@@ -8,7 +8,6 @@ namespace {
 
 using forms::ComboBox;
 using forms::ComboStyle;
-using forms::FontSpec;
 using forms::Justify;
 using forms::TextBox;
 using forms::TwipRect;

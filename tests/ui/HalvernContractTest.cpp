@@ -230,8 +230,9 @@ TEST_F(HalvernContract, EveryControlOnceWithItsKindAndDesignState)
         EXPECT_EQ(control->twipRect(), row.rect);
         EXPECT_EQ(control->visible(), row.visible);
         EXPECT_EQ(control->enabled(), row.enabled);
-        if (control->kind() != QLatin1String("Graph") && control->kind() != QLatin1String("Grid"))
+        if (control->kind() != QLatin1String("Graph") && control->kind() != QLatin1String("Grid")) {
             EXPECT_EQ(control->displayText(), QString::fromLatin1(row.caption));
+        }
     }
     EXPECT_EQ(w().GraphLeft->title(), QStringLiteral("Open-High-Low-Close"));
     EXPECT_EQ(w().GraphRight->title(), QStringLiteral("Moving Average"));
