@@ -1,7 +1,10 @@
 #include "common/GameState.h"
+#include "common/Random.h"
+#include "common/SystemServices.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/ModalHost.h"
 #include "platform/forms/ProcessEnd.h"
+#include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
 
@@ -14,8 +17,12 @@ int main(int argc, char *argv[])
     tarvello::forms::EventLoopModalHost modalHost;
     tarvello::forms::ProcessEnd programEnd;
     tarvello::forms::FormRegistry forms(modalHost);
+    tarvello::DefaultRandomSource random;
+    random.randomize();
+    tarvello::SystemClock clock;
+    tarvello::App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
     forms.setConnector<tarvello::Halvern>(
-        [&](tarvello::Halvern &w) { tarvello::connectMainWindow(w, state, programEnd); });
+        [&](tarvello::Halvern &w) { tarvello::connectMainWindow(w, game); });
     forms.get<tarvello::Halvern>().showModeless();
     return app.exec();
 }

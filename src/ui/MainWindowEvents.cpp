@@ -2,6 +2,7 @@
 
 #include "common/GameState.h"
 #include "common/Services.h"
+#include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MenuEnabling.h"
 
@@ -26,8 +27,10 @@ void mnuEnd_Click(ProgramEnd &programEnd)
 
 } // namespace halvern
 
-void connectMainWindow(Halvern &w, GameState &state, ProgramEnd &programEnd)
+void connectMainWindow(Halvern &w, App &app)
 {
+    GameState &state = app.state;
+    ProgramEnd &programEnd = app.programEnd;
     w.setActivateHandler([&w] { halvern::Form_Activate(w); });
     w.setUnloadHandler(
         [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });

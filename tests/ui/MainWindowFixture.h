@@ -1,9 +1,12 @@
 #pragma once
 
 #include "common/GameState.h"
+#include "common/Random.h"
 #include "platform/forms/FormRegistry.h"
+#include "support/FixedClock.h"
 #include "support/RecordingProgramEnd.h"
 #include "support/ScriptedModalHost.h"
+#include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
 
@@ -17,8 +20,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        forms.setConnector<Halvern>(
-            [this](Halvern &window) { connectMainWindow(window, state, programEnd); });
+        forms.setConnector<Halvern>([this](Halvern &window) { connectMainWindow(window, app); });
     }
 
     Halvern &w() { return forms.get<Halvern>(); }
@@ -27,6 +29,9 @@ protected:
     ScriptedModalHost host;
     RecordingProgramEnd programEnd;
     forms::FormRegistry forms{host};
+    DefaultRandomSource random{12345};
+    FixedClock clock;
+    App app{state, forms, programEnd, random, clock, QString()};
 };
 
 } // namespace tarvello::test

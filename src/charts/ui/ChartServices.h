@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tarvello {
+
+struct App;
+
+// What the rest of the game asks of the two price charts. Until the charts are built these are plain
+// stand-ins (ChartStandIns.cpp) that draw nothing; the chart code replaces them.
+void ResetGraph(App &app);                // GraphLeft back to its state for a new game
+void SetIndicatorGraphLabels(App &app);   // GraphRight's labels for the indicator in GraphType
+void ShowGraphs(App &app);                // charts' visibility and size value for the level
+void UpdateGraphs(App &app);              // redraw both charts for the period
+void PlotBothGraphs(App &app, int whole); // add the current day (0) or plot the whole series
+void ApplyGraphColors(App &app);          // colours of both charts for the screen scheme
+
+} // namespace tarvello
