@@ -1,6 +1,7 @@
 #pragma once
 
 #include "account/AccountState.h"
+#include "charts/ChartOptions.h"
 #include "common/Instrument.h"
 #include "common/InstrumentBook.h"
 #include "common/Level.h"
@@ -38,6 +39,7 @@ struct GameState {
     GameSettings settings;
     GameClock clock;
     NewsState news;
+    ChartOptions chart;
 
     InstrumentBook &book(Instrument i) { return books[slotOf(i)]; }
     const InstrumentBook &book(Instrument i) const { return books[slotOf(i)]; }
