@@ -6,12 +6,22 @@
 
 #include <QPointer>
 
+#include <gtest/gtest.h>
+
 namespace tarvello::test {
 
 QString ModalShow::text(const QString &control) const
 {
     const auto it = controls.find(control);
     return it == controls.end() ? QString() : it->second.text;
+}
+
+const ShownControl &ModalShow::control(const QString &name) const
+{
+    static const ShownControl none;
+    const auto it = controls.find(name);
+    EXPECT_NE(it, controls.end()) << form.toStdString() << " has no control " << name.toStdString();
+    return it == controls.end() ? none : it->second;
 }
 
 void ScriptedModalHost::showModal(forms::Form &form, forms::Form *owner)
@@ -24,11 +34,12 @@ void ScriptedModalHost::showModal(forms::Form &form, forms::Form *owner)
     show.owner = owner ? owner->objectName() : QString();
     show.backColor = form.backColor();
     show.foreColor = form.foreColor();
+    show.rect = {form.twipLeft(), form.twipTop(), form.twipWidth(), form.twipHeight()};
     for (QWidget *widget : form.findChildren<QWidget *>()) {
         if (const auto *control = dynamic_cast<const forms::Control *>(widget)) {
-            show.controls[control->name()] = {control->kind(),      control->displayText(),
-                                              control->foreColor(), control->backColor(),
-                                              control->visible(),   control->enabled()};
+            show.controls[control->name()] = {
+                control->kind(),    control->displayText(), control->foreColor(), control->backColor(),
+                control->visible(), control->enabled(),     control->twipRect()};
         }
     }
     shows_.push_back(show);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/ModalHost.h"
+#include "platform/forms/Twips.h"
 #include "platform/forms/VbColor.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct ShownControl {
     forms::VbColor backColor = 0;
     bool visible = false;
     bool enabled = false;
+    forms::TwipRect rect;
 };
 
 // One modal show: the window, its title, its owner and its controls as the player saw them.
@@ -29,11 +31,14 @@ struct ModalShow {
     QString owner;
     forms::VbColor backColor = 0;
     forms::VbColor foreColor = 0;
+    forms::TwipRect rect; // the window's outer frame
     std::map<QString, ShownControl> controls;
     bool shownAfterAnswer = false; // the answer left the window on screen
 
     // The text of a control, or an empty text if the window has no such control.
     QString text(const QString &control) const;
+    // A control as shown; the test fails if the window has no such control.
+    const ShownControl &control(const QString &name) const;
 };
 
 // The modal host of the tests: never blocks. Each modal show is recorded, the window is shown (the

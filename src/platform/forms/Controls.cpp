@@ -1,6 +1,7 @@
 #include "platform/forms/Controls.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 
@@ -44,7 +45,8 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
 void Label::setCaption(const QString &caption)
 {
     caption_ = caption;
-    QLabel::setText(caption);
+    QLabel::setText(displayLineBreaks(caption));
+    fitHeight();
 }
 
 void Label::setJustify(Justify justify)
@@ -59,6 +61,30 @@ void Label::setOpaque(bool opaque)
     applyColors();
 }
 
+void Label::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    fitHeight();
+}
+
+void Label::setTwipRect(const TwipRect &rect)
+{
+    Control::setTwipRect(rect);
+    fitHeight();
+}
+
+void Label::fitHeight()
+{
+    if (!autoSize_)
+        return;
+    // The height the drawn caption needs at this width; an empty caption keeps one line.
+    const int width = twipsToPixels(twipWidth());
+    const int height = caption_.isEmpty() ? fontMetrics().lineSpacing() : heightForWidth(std::max(width, 1));
+    const TwipRect &rect = twipRect();
+    if (pixelsToTwips(height) != rect.height)
+        Control::setTwipRect({rect.left, rect.top, rect.width, pixelsToTwips(height)});
+}
+
 void Label::applyColors()
 {
     Control::applyColors();
@@ -71,6 +97,7 @@ CommandButton::CommandButton(QWidget *parent, const QString &name, const QString
     : ControlWidget(parent, name, QStringLiteral("CommandButton"), false, kSysButtonFace, kSysButtonText)
 {
     setCaption(caption);
+    setAutoDefault(true); // Enter presses the button that has the focus, as Space does
     connect(this, &QPushButton::clicked, this, [this] { run(click_); });
 }
 
@@ -148,6 +175,44 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     else
         event->accept();
 }
+
+// --- MultiLineTextBox ---
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent, const QString &name, const QString &text)
+    : ControlWidget(parent, name, QStringLiteral("TextBox"), false, kSysWindow, kSysWindowText)
+{
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setText(text);
+    applyColors();
+}
+
+void MultiLineTextBox::setText(const QString &text)
+{
+    text_ = text;
+    setPlainText(displayLineBreaks(text));
+}
+
+void MultiLineTextBox::click()
+{
+    run(click_);
+}
+
+void MultiLineTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        click();
+}
+
+void MultiLineTextBox::applyColors()
+{
+    applyEntryColors();
+}
+
+// --- key codes ---
 
 int16_t vbKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 {

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -21,6 +22,7 @@ using ClickHandler = std::function<void()>;
 
 // A label. It wraps its caption within its width and draws it from the top, as the game's labels did.
 // A transparent label (the default) lets the window colour show; an opaque one paints its BackColor.
+// With AutoSize the height follows the wrapped caption whenever the caption or the width changes.
 class Label : public ControlWidget<QLabel> {
     Q_OBJECT
 public:
@@ -32,6 +34,9 @@ public:
     void setJustify(Justify justify);
     bool opaque() const { return opaque_; }
     void setOpaque(bool opaque);
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+    void setTwipRect(const TwipRect &rect) override;
 
     QString displayText() const override { return caption_; }
 
@@ -39,12 +44,16 @@ protected:
     void applyColors() override;
 
 private:
+    void fitHeight();
+
     QString caption_;
     Justify justify_ = Justify::Left;
     bool opaque_ = false;
+    bool autoSize_ = false;
 };
 
-// A command button; "&" in the caption marks the access key.
+// A command button; "&" in the caption marks the access key. Space or Enter presses it while it has
+// the focus.
 class CommandButton : public ControlWidget<QPushButton> {
     Q_OBJECT
 public:
@@ -91,6 +100,31 @@ private:
 
     Justify justify_ = Justify::Left;
     KeyDownHandler keyDown_;
+};
+
+// A multi-line text box with a vertical scroll bar that shows a text the player reads and cannot
+// change. Its text is its own state; a click in it runs the click handler.
+class MultiLineTextBox : public ControlWidget<QPlainTextEdit> {
+    Q_OBJECT
+public:
+    MultiLineTextBox(QWidget *parent, const QString &name, const QString &text = {});
+
+    const QString &text() const { return text_; }
+    void setText(const QString &text);
+    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
+
+    // The player's click in the text.
+    void click();
+
+    QString displayText() const override { return text_; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void applyColors() override;
+
+private:
+    QString text_;
+    ClickHandler click_;
 };
 
 // The key code the game's key-down procedures expect for a Qt key event; 0 for keys it has no code for.

@@ -30,6 +30,11 @@ Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips)
 
 Form::~Form() = default;
 
+void Form::setFixedDialogBorder()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 void Form::addMenu(MenuItem *menu)
 {
     if (!menuBar_) {

@@ -43,6 +43,10 @@ public:
     Form(const QString &name, int clientWidthTwips, int clientHeightTwips);
     ~Form() override;
 
+    // A fixed dialog border: a title bar with a close box and no minimise or maximise button. Call it
+    // in the constructor, before the window is first shown.
+    void setFixedDialogBorder();
+
     // The area the controls are placed in, at twips (0, 0) below the menu bar.
     QWidget *client() const { return client_; }
     // Puts a top-level menu on the window's menu bar, which is made on first use.

@@ -26,4 +26,12 @@ QString substituteFamily(const QString &name);
 // size relative to the twip geometry on every screen.
 QFont toQFont(const FontSpec &font);
 
+// TextWidth: the width of a text drawn in the font, in twips; for a text of several lines, the width
+// of its widest line. Fractions of a pixel, and glyphs that overhang their advance, count in full, so
+// that a label this wide shows the text on one line.
+int textWidthTwips(const FontSpec &font, const QString &text);
+
+// The game writes its line breaks as carriage return and line feed; Qt draws a line feed alone.
+QString displayLineBreaks(const QString &text);
+
 } // namespace tarvello::forms
