@@ -6,7 +6,7 @@
 #include "platform/forms/ProcessEnd.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
-#include "ui/MainWindowEvents.h"
+#include "ui/WindowConnections.h"
 
 #include <QApplication>
 
@@ -21,8 +21,8 @@ int main(int argc, char *argv[])
     random.randomize();
     tarvello::SystemClock clock;
     tarvello::App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
-    forms.setConnector<tarvello::Halvern>(
-        [&](tarvello::Halvern &w) { tarvello::connectMainWindow(w, game); });
-    forms.get<tarvello::Halvern>().showModeless();
+    tarvello::connectWindows(game);
+    // Loading the main window runs the whole start-up: About, the price database, the Disclaimer.
+    forms.get<tarvello::Halvern>();
     return app.exec();
 }

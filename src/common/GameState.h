@@ -5,7 +5,10 @@
 #include "common/Instrument.h"
 #include "common/InstrumentBook.h"
 #include "common/Level.h"
+#include "data/PriceDatabase.h"
 #include "orders/OrderState.h"
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -14,7 +17,11 @@ namespace tarvello {
 
 // The game's options; game flow adds the rest of them.
 struct GameSettings {
-    Level level = Level::Expert; // start-up applies the Expert level
+    Level level = Level::Expert;     // start-up applies the Expert level
+    double startDate = 0.0;          // StartDate, a day serial; start-up gives 15 December 1990
+    bool gameStarted = false;        // GameStarted: true once "&Begin" has set a game up
+    int16_t optionsChosen = 0;       // OptionsChosen: 1 once "&Begin" has been pressed
+    int16_t levelChosenFromMenu = 0; // LevelChosenFromMenu: 1 once the level menu has been used
 };
 
 // The game clock; game flow adds the rest of it.
@@ -27,6 +34,7 @@ struct GameClock {
 // The news the player has seen; the news subsystem adds the rest of it.
 struct NewsState {
     int16_t newsEventCount = 0; // items listed in the news history
+    QString notificationText;   // NotificationText: the message of the last notification box
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they
@@ -40,6 +48,7 @@ struct GameState {
     GameClock clock;
     NewsState news;
     ChartOptions chart;
+    PriceDatabaseState priceDatabase; // holds the open database: the state is move-only
 
     InstrumentBook &book(Instrument i) { return books[slotOf(i)]; }
     const InstrumentBook &book(Instrument i) const { return books[slotOf(i)]; }

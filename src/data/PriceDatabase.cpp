@@ -63,15 +63,26 @@ bool CloseDatabase(PriceDatabaseState &state)
 
 QString GetOverviewNews(const PriceDatabaseState &state, double date, int32_t commodityId)
 {
+    auto news = ReadOverviewNews(state, date, commodityId);
+    return news ? news.value() : QString();
+}
+
+db::Result<QString> ReadOverviewNews(const PriceDatabaseState &state, double date, int32_t commodityId)
+{
     QString news;
     auto rs = state.FuturesDb.openRecordset(OverviewNewsQuery(date, commodityId));
     if (!rs)
-        return news;
+        return rs.status();
     // The count is read before any move: it is 1 whenever a row matches, and the first row is taken.
     if (rs.value().recordCount() == 1)
         news = rs.value().field(u"News").toString();
     rs.value().close();
     return news;
+}
+
+double DisclaimerDate()
+{
+    return vb::toSerial(1965, 10, 17);
 }
 
 QString TickCalendarQuery(double startDate, double endDate)

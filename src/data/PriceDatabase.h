@@ -49,6 +49,12 @@ bool CloseDatabase(PriceDatabaseState &state);
 // The News text of the OverviewNews row for a day and a CommodityID (0: the disclaimer), or an empty
 // text when there is none or the database cannot answer.
 QString GetOverviewNews(const PriceDatabaseState &state, double date, int32_t commodityId);
+// The same look-up for a caller that must tell a failed query (the database cannot answer) from a
+// missing row (an empty text).
+db::Result<QString> ReadOverviewNews(const PriceDatabaseState &state, double date, int32_t commodityId);
+
+// The day the disclaimer text is filed under, with CommodityID 0: 17 October 1965.
+double DisclaimerDate();
 
 // The game's queries. Dates are day serials, written into the text in the short date form; the texts
 // are the game's own, blanks included, and run unchanged.

@@ -22,6 +22,7 @@ struct App {
     RandomSource &random;
     ClockService &clock;
     QString programDirectory; // where "futures.mdb" and the help pages are found
+    QString helpFile = {};    // the help file the help commands open; start-up names it
 
     Halvern &main() const; // the main window, loaded if it was not
 };

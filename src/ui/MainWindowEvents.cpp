@@ -1,7 +1,10 @@
 #include "ui/MainWindowEvents.h"
 
+#include "charts/ui/ChartServices.h"
 #include "common/GameState.h"
 #include "common/Services.h"
+#include "flow/ui/Startup.h"
+#include "ui/AboutWindow.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MenuEnabling.h"
@@ -31,10 +34,13 @@ void connectMainWindow(Halvern &w, App &app)
 {
     GameState &state = app.state;
     ProgramEnd &programEnd = app.programEnd;
+    w.setLoadHandler([&app] { halvern::Form_Load(app); });
     w.setActivateHandler([&w] { halvern::Form_Activate(w); });
     w.setUnloadHandler(
         [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });
     w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
+    w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
+    w.cboCommodity->setClickHandler([&app] { cboCommodity_Click(app); });
 }
 
 } // namespace tarvello

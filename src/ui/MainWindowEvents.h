@@ -9,9 +9,10 @@ class ProgramEnd;
 struct App;
 struct GameState;
 
-// Connects the main window's events and commands to the game's procedures. Commands whose procedures
-// other subsystems provide are left unconnected (choosing them does nothing) until those land; the
-// "&End" command is a stand-in that ends the program.
+// Connects the main window's events and commands to the game's procedures: its Load is the program's
+// start-up (flow/ui/Startup.h). Commands whose procedures other subsystems provide are left
+// unconnected (choosing them does nothing) until those land; the "&End" command is a stand-in that
+// ends the program.
 void connectMainWindow(Halvern &w, App &app);
 
 namespace halvern {

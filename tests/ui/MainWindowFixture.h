@@ -9,21 +9,32 @@
 #include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
+#include "ui/WindowConnections.h"
 
 #include <gtest/gtest.h>
 
 namespace tarvello::test {
 
-// The main window as the game makes it: loaded through the registry, its events connected to a fresh
-// game state, modal windows answered by the scripted host and the program end recorded.
+// The main window as the game makes it: loaded through the registry, every window's events
+// connected to a fresh game state, modal windows answered by the scripted host and the program end
+// recorded. The window is built in its design state: its Load (the program's start-up, which opens
+// the price database and shows the About and Disclaimer windows) runs only when a test sets
+// runStartUp before it first touches the window.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        forms.setConnector<Halvern>([this](Halvern &window) { connectMainWindow(window, app); });
+        connectWindows(app);
+        forms.setConnector<Halvern>([this](Halvern &window) {
+            connectMainWindow(window, app);
+            if (!runStartUp)
+                window.setLoadHandler({});
+        });
     }
 
     Halvern &w() { return forms.get<Halvern>(); }
+
+    bool runStartUp = false;
 
     GameState state;
     ScriptedModalHost host;

@@ -13,4 +13,8 @@ void UpdateGraphs(App &app);              // redraw both charts for the period
 void PlotBothGraphs(App &app, int whole); // add the current day (0) or plot the whole series
 void ApplyGraphColors(App &app);          // colours of both charts for the screen scheme
 
+// The chart instrument list's selection (by the player or by code, ChartCommands.cpp): charts the
+// chosen instrument, ticks its Graph Options item alone and redraws both charts.
+void cboCommodity_Click(App &app);
+
 } // namespace tarvello

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+
+namespace tarvello {
+
+struct App;
+
+// The About window: the game's name, the maker's notices and where to find the instructions. Shown
+// modally over the main window at start-up and by Help > "&About Tarvello".
+class frmAboutHalvern : public forms::Form {
+    Q_OBJECT
+public:
+    frmAboutHalvern();
+
+    forms::Label *LabelN, *Label1, *Label2, *Label4, *Label8, *Label6;
+    forms::CommandButton *cmdOK;
+};
+
+void connectAboutWindow(frmAboutHalvern &w, App &app);
+
+namespace about {
+
+// The texts of the window, set on every activation.
+QString noticeOfRights();
+QString trademarkNotice();
+QString instructionsPointer();
+QString internetPointer();
+
+// Activate: the texts, and the colours from the main window's scheme.
+void Form_Activate(frmAboutHalvern &w, App &app);
+// "OK": unloads the window and recolours the charts.
+void cmdOK_Click(App &app);
+// Unload, however the window is closed: as "OK".
+void Form_Unload(App &app);
+
+} // namespace about
+
+// Help > "&About Tarvello": the About window, modal over the main window.
+void mnuAboutMorvaine_Click(App &app);
+
+} // namespace tarvello

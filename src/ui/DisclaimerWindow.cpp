@@ -1,0 +1,123 @@
+#include "ui/DisclaimerWindow.h"
+
+#include "common/GameState.h"
+#include "common/Services.h"
+#include "data/PriceDatabase.h"
+#include "flow/ui/Startup.h"
+#include "news/ui/Notification.h"
+#include "platform/forms/FormRegistry.h"
+#include "platform/forms/Runtime.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+
+#include <cmath>
+
+namespace tarvello {
+
+namespace {
+
+constexpr forms::VbColor kGray = 0xC0C0C0;
+constexpr forms::VbColor kRed = 0x0000FF;
+constexpr int kDisclaimerId = 0; // the CommodityID no instrument has
+
+int centred(int mainStart, int mainSize, int ownSize)
+{
+    return static_cast<int>(std::lround(mainStart + (mainSize - ownSize) * 0.5f));
+}
+
+// Ends the program after telling the player why there is no disclaimer to agree to.
+void refuseToStart(App &app, const QString &message)
+{
+    ShowNotification(app, QStringLiteral("Tarvello"), message, QString(), 1);
+    ExitGame(app, 1);
+}
+
+} // namespace
+
+frmDisclaimer::frmDisclaimer() : Form(QStringLiteral("frmDisclaimer"), 5175, 5280)
+{
+    setCaption(QStringLiteral("Disclaimer Statement"));
+    setFixedDialogBorder();
+    setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
+    setBackColor(kGray);
+    // Made in tab order: "&Agree" first, so that it has the focus when the window opens.
+    btnClose = new forms::CommandButton(client(), QStringLiteral("btnClose"), QStringLiteral("&Agree"));
+    btnClose->setTwipRect({0, 4560, 1500, 495});
+    btnExit = new forms::CommandButton(client(), QStringLiteral("btnExit"), QStringLiteral("&Disagree"));
+    btnExit->setTwipRect({0, 4560, 1500, 495});
+    txtNewsDisplay = new forms::MultiLineTextBox(client(), QStringLiteral("txtNewsDisplay"));
+    txtNewsDisplay->setTwipRect({120, 120, 4935, 4215});
+    txtNewsDisplay->setForeColor(kRed);
+    btnClose->setFocus();
+}
+
+namespace disclaimer {
+
+QString unreadableMessage(const QString &description)
+{
+    return QStringLiteral("The disclaimer could not be read from the price database: ") + description;
+}
+
+QString missingMessage()
+{
+    return QStringLiteral("The price database holds no disclaimer text, so the game cannot start.");
+}
+
+void Form_Load(frmDisclaimer &w, App &app)
+{
+    const Halvern &main = app.main();
+    w.setTwipTop(centred(main.twipTop(), main.twipHeight(), w.twipHeight()));
+    w.setTwipLeft(centred(main.twipLeft(), main.twipWidth(), w.twipWidth()));
+
+    const auto text = ReadOverviewNews(app.state.priceDatabase, DisclaimerDate(), kDisclaimerId);
+    if (!text) {
+        refuseToStart(app, unreadableMessage(text.description()));
+        return;
+    }
+    if (text.value().trimmed().isEmpty()) {
+        refuseToStart(app, missingMessage());
+        return;
+    }
+    w.txtNewsDisplay->setText(text.value());
+
+    const float width = static_cast<float>(w.twipWidth());
+    w.btnClose->setTwipLeft(static_cast<int>(std::lround(width / 3 - w.btnClose->twipWidth() * 0.5f)));
+    w.btnExit->setTwipLeft(static_cast<int>(std::lround(width * 2 / 3 - w.btnExit->twipWidth() * 0.5f)));
+}
+
+void btnClose_Click(frmDisclaimer &w, App &app)
+{
+    w.agreed = true;
+    app.forms.unload<frmDisclaimer>();
+}
+
+void btnExit_Click(frmDisclaimer &w, App &app)
+{
+    w.setVisible(false);
+    forms::doEvents();
+    app.programEnd.end(0);
+}
+
+void Form_Unload(frmDisclaimer &w, App &app)
+{
+    if (!w.agreed)
+        btnExit_Click(w, app);
+}
+
+void txtNewsDisplay_Click(frmDisclaimer &w)
+{
+    w.btnClose->setFocus();
+}
+
+} // namespace disclaimer
+
+void connectDisclaimer(frmDisclaimer &w, App &app)
+{
+    w.setLoadHandler([&w, &app] { disclaimer::Form_Load(w, app); });
+    w.setUnloadHandler([&w, &app](int16_t &) { disclaimer::Form_Unload(w, app); });
+    w.btnClose->setClickHandler([&w, &app] { disclaimer::btnClose_Click(w, app); });
+    w.btnExit->setClickHandler([&w, &app] { disclaimer::btnExit_Click(w, app); });
+    w.txtNewsDisplay->setClickHandler([&w] { disclaimer::txtNewsDisplay_Click(w); });
+}
+
+} // namespace tarvello
