@@ -11,8 +11,6 @@ namespace tarvello {
 
 namespace {
 
-constexpr forms::VbColor kDarkGreen = 0x008000; // the window behind the labels in the black scheme
-
 struct LabelRow {
     forms::Label *frmAboutHalvern::*member;
     const char *name;
@@ -88,7 +86,7 @@ void Form_Activate(frmAboutHalvern &w, App &app)
     const forms::VbColor text = main.foreColor();
     const forms::VbColor back = main.backColor();
     w.setForeColor(text);
-    w.setBackColor(back == 0 ? kDarkGreen : back);
+    w.setBackColor(back == forms::colors::kBlack ? forms::colors::kDarkGreen : back);
     for (const LabelRow &row : kLabels) {
         (w.*row.member)->setForeColor(text);
         (w.*row.member)->setBackColor(back);

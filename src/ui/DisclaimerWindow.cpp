@@ -16,8 +16,7 @@ namespace tarvello {
 
 namespace {
 
-constexpr forms::VbColor kGray = 0xC0C0C0;
-constexpr forms::VbColor kRed = 0x0000FF;
+using namespace forms::colors;
 constexpr int kDisclaimerId = 0; // the CommodityID no instrument has
 
 int centred(int mainStart, int mainSize, int ownSize)

@@ -13,14 +13,7 @@ using forms::TextBox;
 using forms::TwipRect;
 using forms::VbColor;
 
-constexpr VbColor kBlack = 0x000000;
-constexpr VbColor kWhite = 0xFFFFFF;
-constexpr VbColor kYellow = 0x00FFFF;
-constexpr VbColor kCyan = 0xFFFF00;
-constexpr VbColor kBlue = 0xFF0000;
-constexpr VbColor kGreen = 0x00FF00;
-constexpr VbColor kGray = 0xC0C0C0;
-constexpr VbColor kVeryDarkRed = 0x000040;
+using namespace forms::colors;
 
 // How a label looks at design, by its part on the screen.
 enum class Look {

@@ -31,6 +31,26 @@ protected:
         w();
     }
 
+    // Start-up that ends in a notice titled "Tarvello" after the About window: the program ends once
+    // "OK" closes the notice, with the database closed. Null when the windows came otherwise.
+    const ModalShow *startUpToTheEndingNotice()
+    {
+        host.answerNext(ScriptedModalHost::click(QStringLiteral("cmdOK")));
+        host.answerNext(ScriptedModalHost::click(QStringLiteral("btnOkay")));
+        w();
+        const std::vector<QString> expected{QStringLiteral("frmAboutHalvern"),
+                                            QStringLiteral("frmPlayerNotification")};
+        EXPECT_EQ(shownForms(), expected);
+        if (shownForms() != expected)
+            return nullptr;
+        const ModalShow &notice = host.shows()[1];
+        EXPECT_EQ(notice.caption, "Tarvello");
+        EXPECT_EQ(programEnd.calls(), 1);
+        EXPECT_EQ(programEnd.code(), 1);
+        EXPECT_FALSE(state.priceDatabase.DbOpen);
+        return &notice;
+    }
+
     std::vector<QString> shownForms() const
     {
         std::vector<QString> names;

@@ -16,14 +16,7 @@ namespace tarvello {
 namespace {
 
 using forms::VbColor;
-
-constexpr VbColor kBlack = 0x000000;
-constexpr VbColor kWhite = 0xFFFFFF;
-constexpr VbColor kGray = 0xC0C0C0;
-constexpr VbColor kYellow = 0x00FFFF;
-constexpr VbColor kBlue = 0xFF0000;
-constexpr VbColor kMagenta = 0xFF00FF;
-constexpr VbColor kVeryDarkRed = 0x000040;
+using namespace forms::colors;
 
 constexpr int kMaxMessageWidth = 6000; // a wider message wraps
 constexpr int kBoxMargin = 300;        // the box is this much wider than the message
