@@ -91,6 +91,31 @@ void Label::applyColors()
     setAutoFillBackground(opaque_);
 }
 
+void Label::click()
+{
+    if (visible() && isEnabled())
+        run(click_);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    if (click_ && event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (click_ && event->button() == Qt::LeftButton) {
+        event->accept();
+        if (rect().contains(event->position().toPoint()))
+            click();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
 // --- CommandButton ---
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QString &caption)

@@ -37,11 +37,19 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
     void setTwipRect(const TwipRect &rect) override;
+    // The Click event. A label with a click procedure takes the click for itself; one without lets it
+    // reach the window below, as before.
+    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
+
+    // The player's click: does nothing unless the label is shown and can be used.
+    void click();
 
     QString displayText() const override { return caption_; }
 
 protected:
     void applyColors() override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void fitHeight();
@@ -50,6 +58,7 @@ private:
     Justify justify_ = Justify::Left;
     bool opaque_ = false;
     bool autoSize_ = false;
+    ClickHandler click_;
 };
 
 // A command button; "&" in the caption marks the access key. Space or Enter presses it while it has

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -175,8 +176,24 @@ void Form::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void Form::click()
+{
+    if (visible_ && isEnabled() && click_)
+        click_();
+}
+
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == client_ && click_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            if (event->type() == QEvent::MouseButtonRelease &&
+                client_->rect().contains(mouse->position().toPoint()))
+                click();
+            return true;
+        }
+    }
     if (watched == client_ && event->type() == QEvent::Paint && paint_ && !paintQueued_) {
         paintQueued_ = true;
         QMetaObject::invokeMethod(

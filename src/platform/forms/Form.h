@@ -95,6 +95,11 @@ public:
     void setActivateHandler(Handler handler) { activate_ = std::move(handler); }
     void setUnloadHandler(UnloadHandler handler) { unload_ = std::move(handler); }
     void setPaintHandler(Handler handler) { paint_ = std::move(handler); }
+    // Click: a click on the window itself, where no control takes it.
+    void setClickHandler(Handler handler) { click_ = std::move(handler); }
+
+    // The player's click on the window: does nothing unless it is shown and can be used.
+    void click();
 
 signals:
     // The window was hidden or unloaded: a modal show of it ends.
@@ -132,6 +137,7 @@ private:
     Handler activate_;
     UnloadHandler unload_;
     Handler paint_;
+    Handler click_;
 };
 
 } // namespace tarvello::forms
