@@ -22,6 +22,7 @@ struct GameSettings {
     bool gameStarted = false;        // GameStarted: true once "&Begin" has set a game up
     int16_t optionsChosen = 0;       // OptionsChosen: 1 once "&Begin" has been pressed
     int16_t levelChosenFromMenu = 0; // LevelChosenFromMenu: 1 once the level menu has been used
+    int16_t gameLength = 0;          // GameLength: the index of the game's final period
 };
 
 // The game clock; game flow adds the rest of it.
@@ -29,6 +30,10 @@ struct GameClock {
     int16_t tradeDay = 0; // TradeDay: the period index, 0 before the first period
     // A game's data is loaded and the game has not ended: only then may "&Forward" be used.
     bool gameDataLoaded = false;
+    // RestartMode: 1 once "&Play Again" has restarted the game, until the next period advance ends.
+    int16_t restartMode = 0;
+    // AdvancingPeriod: true while a Tick game's period advance runs; it lays out the order area itself.
+    bool advancingPeriod = false;
 };
 
 // The news the player has seen; the news subsystem adds the rest of it.
