@@ -4,6 +4,7 @@
 #include "common/GameState.h"
 #include "common/Services.h"
 #include "flow/ui/Startup.h"
+#include "orders/ui/OrderWindow.h"
 #include "ui/AboutWindow.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
@@ -41,6 +42,7 @@ void connectMainWindow(Halvern &w, App &app)
     w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
     w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
     w.cboCommodity->setClickHandler([&app] { cboCommodity_Click(app); });
+    connectOrderEntry(w, app);
 }
 
 } // namespace tarvello

@@ -1,0 +1,143 @@
+#include "orders/ui/TradeStage.h"
+
+#include "account/InstrumentRules.h"
+#include "charts/ui/ChartServices.h"
+#include "common/GameState.h"
+#include "orders/TradeStageLayout.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+#include "ui/LevelLayout.h"
+
+namespace tarvello {
+
+namespace {
+
+forms::Control *control(Halvern &w, const QString &name)
+{
+    for (QWidget *widget : w.client()->findChildren<QWidget *>(name)) {
+        if (auto *c = dynamic_cast<forms::Control *>(widget))
+            return c;
+    }
+    return nullptr;
+}
+
+void apply(App &app, Halvern &w, const StageStep &step)
+{
+    using Op = StageStep::Op;
+    switch (step.op) {
+    case Op::ShowGraphs:
+        ShowGraphs(app);
+        return;
+    case Op::ShowReportsPanel:
+        ShowReportsPanel(w, app.state);
+        return;
+    case Op::EnableMainWindow:
+        w.setEnabled(true);
+        return;
+    case Op::RecolourMarketLabels:
+        recolourMarketLabels(w);
+        return;
+    default:
+        break;
+    }
+    forms::Control *c = control(w, step.control);
+    Q_ASSERT_X(c, "SetTradeStage", qPrintable(step.control));
+    if (!c)
+        return;
+    switch (step.op) {
+    case Op::Show:
+        c->setVisible(true);
+        break;
+    case Op::Hide:
+        c->setVisible(false);
+        break;
+    case Op::Enable:
+        c->setEnabled(true);
+        break;
+    case Op::Disable:
+        c->setEnabled(false);
+        break;
+    case Op::SetCaption:
+        if (auto *label = dynamic_cast<forms::Label *>(c))
+            label->setCaption(step.text);
+        break;
+    case Op::ClearText:
+        if (auto *box = dynamic_cast<forms::TextBox *>(c))
+            box->setText(QString());
+        break;
+    case Op::Focus:
+        c->widget().setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void SetTradeStage(App &app, TradeStage stage)
+{
+    GameState &state = app.state;
+    const StageContext context{state.clock.tradeDay, state.clock.restartMode, state.clock.advancingPeriod,
+                               state.account.totalTrades, state.news.newsEventCount};
+    Halvern &w = app.main();
+    for (const StageStep &step : SetTradeStage(state, stage, context))
+        apply(app, w, step);
+}
+
+void SetTradeStage(App &app, QStringView stage)
+{
+    if (const auto known = tradeStageFromName(stage))
+        SetTradeStage(app, *known);
+}
+
+forms::Label *marketLabel(Halvern &w, Instrument instrument)
+{
+    switch (instrument) {
+    case Instrument::Oil:
+        return w.LabelOilMark;
+    case Instrument::Gold:
+        return w.LabelGoldMark;
+    case Instrument::TBond:
+        return w.LabelTBondMark;
+    case Instrument::SP500:
+        return w.LabelSP500Mark;
+    case Instrument::Cattle:
+        return w.LabelCattleMark;
+    case Instrument::Soybean:
+        return w.LabelSoybeanMark;
+    }
+    return w.LabelOilMark;
+}
+
+forms::CommandButton *instrumentButton(Halvern &w, Instrument instrument)
+{
+    switch (instrument) {
+    case Instrument::Oil:
+        return w.btnOil;
+    case Instrument::Gold:
+        return w.btnGold;
+    case Instrument::TBond:
+        return w.btnTBond;
+    case Instrument::SP500:
+        return w.btnSp500;
+    case Instrument::Cattle:
+        return w.btnCattle;
+    case Instrument::Soybean:
+        return w.btnSoybean;
+    }
+    return w.btnOil;
+}
+
+void recolourMarketLabels(Halvern &w)
+{
+    const auto colours = marketLabelColours(static_cast<int32_t>(w.backColor()));
+    if (!colours)
+        return;
+    for (Instrument i : kInstrumentOrder)
+        marketLabel(w, i)->setForeColor(static_cast<forms::VbColor>(colours->fore));
+    for (Instrument i : kInstrumentOrder)
+        marketLabel(w, i)->setBackColor(static_cast<forms::VbColor>(colours->back));
+}
+
+} // namespace tarvello
