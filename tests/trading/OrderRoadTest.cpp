@@ -99,6 +99,7 @@ TEST_F(OrderRoad, BuyAndSellAtBothLevels)
         EXPECT_EQ(record.units, c.units);
         EXPECT_EQ(record.price, c.price);
         EXPECT_EQ(record.transaction, sideText(c.side));
+        EXPECT_EQ(record.security, c.button.value_or(Instrument::Oil));
         EXPECT_EQ(record.tradeDay, 3);
         EXPECT_EQ(state.order.orderSide, OrderSide::None);
         EXPECT_EQ(state.order.orderUnits, 0.0f);

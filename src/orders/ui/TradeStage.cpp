@@ -21,6 +21,16 @@ forms::Control *control(Halvern &w, const QString &name)
     return nullptr;
 }
 
+// Each instrument's market name label and button, by slot: Cattle, Gold, Oil, SP500, Soybean, TBond.
+const struct {
+    forms::Label *Halvern::*mark;
+    forms::CommandButton *Halvern::*button;
+} kInstrumentControls[kInstrumentCount] = {
+    {&Halvern::LabelCattleMark, &Halvern::btnCattle},   {&Halvern::LabelGoldMark, &Halvern::btnGold},
+    {&Halvern::LabelOilMark, &Halvern::btnOil},         {&Halvern::LabelSP500Mark, &Halvern::btnSp500},
+    {&Halvern::LabelSoybeanMark, &Halvern::btnSoybean}, {&Halvern::LabelTBondMark, &Halvern::btnTBond},
+};
+
 void apply(App &app, Halvern &w, const StageStep &step)
 {
     using Op = StageStep::Op;
@@ -93,40 +103,12 @@ void SetTradeStage(App &app, QStringView stage)
 
 forms::Label *marketLabel(Halvern &w, Instrument instrument)
 {
-    switch (instrument) {
-    case Instrument::Oil:
-        return w.LabelOilMark;
-    case Instrument::Gold:
-        return w.LabelGoldMark;
-    case Instrument::TBond:
-        return w.LabelTBondMark;
-    case Instrument::SP500:
-        return w.LabelSP500Mark;
-    case Instrument::Cattle:
-        return w.LabelCattleMark;
-    case Instrument::Soybean:
-        return w.LabelSoybeanMark;
-    }
-    return w.LabelOilMark;
+    return w.*kInstrumentControls[slotOf(instrument)].mark;
 }
 
 forms::CommandButton *instrumentButton(Halvern &w, Instrument instrument)
 {
-    switch (instrument) {
-    case Instrument::Oil:
-        return w.btnOil;
-    case Instrument::Gold:
-        return w.btnGold;
-    case Instrument::TBond:
-        return w.btnTBond;
-    case Instrument::SP500:
-        return w.btnSp500;
-    case Instrument::Cattle:
-        return w.btnCattle;
-    case Instrument::Soybean:
-        return w.btnSoybean;
-    }
-    return w.btnOil;
+    return w.*kInstrumentControls[slotOf(instrument)].button;
 }
 
 void recolourMarketLabels(Halvern &w)
