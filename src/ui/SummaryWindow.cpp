@@ -8,8 +8,8 @@ using forms::Justify;
 using forms::TwipRect;
 
 // Design colours of the window and every label: yellow text on blue.
-constexpr forms::VbColor kYellow = 0x00FFFF;
-constexpr forms::VbColor kBlue = 0xFF0000;
+using forms::colors::kBlue;
+using forms::colors::kYellow;
 
 constexpr int kMargin = 240;
 constexpr int kValueLeft = 2760;
@@ -28,6 +28,7 @@ using Member = forms::Label *SummaryWindow::*;
 SummaryWindow::SummaryWindow(const Design &design)
     : Form(QString::fromLatin1(design.name), design.clientWidth, kClientHeight)
 {
+    setFixedDialogBorder();
     setCaption(QString::fromLatin1(design.caption));
     setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, false});
     setBackColor(kBlue);

@@ -1,12 +1,17 @@
 #include "ui/WindowConnections.h"
 
 #include "news/ui/NotificationBox.h"
+#include "orders/ui/TradeConfirmation.h"
 #include "platform/forms/FormRegistry.h"
 #include "ui/AboutWindow.h"
 #include "ui/App.h"
 #include "ui/DisclaimerWindow.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
+#include "ui/SummaryWindowEvents.h"
+#include "ui/frmEndofGame.h"
+#include "ui/frmGameOver.h"
+#include "ui/frmTradeConfirmation.h"
 
 namespace tarvello {
 
@@ -17,6 +22,10 @@ void connectWindows(App &app)
         [&app](frmPlayerNotification &w) { connectNotificationBox(w, app); });
     app.forms.setConnector<frmAboutHalvern>([&app](frmAboutHalvern &w) { connectAboutWindow(w, app); });
     app.forms.setConnector<frmDisclaimer>([&app](frmDisclaimer &w) { connectDisclaimer(w, app); });
+    app.forms.setConnector<frmTradeConfirmation>(
+        [&app](frmTradeConfirmation &w) { connectTradeConfirmation(w, app); });
+    app.forms.setConnector<frmGameOver>([&app](frmGameOver &w) { connectGameOverWindow(w, app); });
+    app.forms.setConnector<frmEndofGame>([&app](frmEndofGame &w) { connectEndOfGameWindow(w, app); });
 }
 
 } // namespace tarvello

@@ -2,17 +2,14 @@
 
 namespace tarvello {
 
-namespace {
-
-// The colours of the black scheme, the screen's design scheme: yellow on magenta.
-constexpr forms::VbColor kMagenta = 0xFF00FF;
-constexpr forms::VbColor kYellow = 0x00FFFF;
-
-} // namespace
+using forms::colors::kMagenta;
+using forms::colors::kYellow;
 
 frmTradeConfirmation::frmTradeConfirmation() : Form(QStringLiteral("frmTradeConfirmation"), 5640, 480)
 {
+    setFixedDialogBorder();
     setCaption(QStringLiteral("Electronic Mail:  Trade Confirmation"));
+    // The colours of the black scheme, the screen's design scheme: yellow on magenta.
     setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
     setBackColor(kMagenta);
     setForeColor(kYellow);

@@ -52,11 +52,15 @@ TEST_F(AccountWindow, AMarginCallIsEnforcedAtTheNextForward)
     fill(state, Instrument::Oil, -10, 18.25); // 20,250 of margin on a 10,000 account
     UpdateAccountDisplay(app);
     MarginCallCheck(app);
+    ASSERT_EQ(notices().size(), 1u);
+    EXPECT_EQ(notices()[0], (Notice{"*** Immediately Liquidate Positions ***",
+                                    "You have a margin call equaling  $10,250.00 dollars", 1}));
     EXPECT_EQ(w().lblPosMargPercent->caption(), "-102.50%");
-    EXPECT_EQ(state.account.marginCallAmount, 10250.0);
 
     // Six contracts bought back cover the 10,250 deficit; the click then ends with the area at rest.
     EXPECT_TRUE(CheckMarginAndLiquidate(app));
+    ASSERT_EQ(notices().size(), 2u);
+    EXPECT_EQ(notices()[1], (Notice{"* Margin Call Liquidation *", "Mandatory Buy: 6 Oil at $18.25", 2}));
     EXPECT_EQ(w().lblOilPos->caption(), "-4");
     EXPECT_EQ(w().lblTotTrades->caption(), "1");
     ASSERT_EQ(state.account.totalTrades, 1);
@@ -70,9 +74,12 @@ TEST_F(AccountWindow, AMarginCallIsEnforcedAtTheNextForward)
     EXPECT_TRUE(w().btnTrade->visible() && w().btnTrade->enabled());
     EXPECT_EQ(state.account.totalCommissions, 0.0f);
 
-    // The excess is no longer negative: the next test finds nothing to do.
+    // The excess is no longer negative: the next test finds nothing to do, and the next period's
+    // check has nothing to announce.
     EXPECT_FALSE(CheckMarginAndLiquidate(app));
     EXPECT_EQ(state.account.totalTrades, 1);
+    MarginCallCheck(app);
+    EXPECT_EQ(notices().size(), 2u);
 }
 
 TEST_F(AccountWindow, NoMarginTestInTheFirstPeriod)
@@ -159,7 +166,7 @@ TEST_F(BlowOut, WithoutPlayAgainTheProgramEnds)
         ScriptedModalHost modal;
         forms::FormRegistry registry{modal};
         App other{game, registry, end, draws, clock, QString()};
-        registry.setConnector<Halvern>([&other](Halvern &window) { connectMainWindow(window, other); });
+        connectTradingWindows(other);
         game.settings.level = Level::Expert;
         setupAccountForLevel(game, Level::Expert);
         resetAccountForNewGame(game);

@@ -248,21 +248,37 @@ TEST_F(OrderRoad, OnlyEnterAndTabEndTheQuantity)
     }
 }
 
-TEST_F(OrderRoad, BadQuantitiesChangeNothing)
+TEST_F(OrderRoad, BadQuantitiesAreToldAndChangeNothing)
 {
     const struct {
         const char *text;
-        bool askedAgain; // the quantity is asked for again; otherwise back to the choice of side
+        const char *notice; // nullptr: an empty or zero entry goes back quietly
+        bool askedAgain;    // the quantity is asked for again; otherwise back to the choice of side
     } cases[] = {
-        {"", false},   {"0", false},  {"0.4", false},   {"-3", false},
-        {"12a", true}, {"abc", true}, {"999999", true}, {"50", true},
+        {"", nullptr, false},
+        {"0", nullptr, false},
+        {"0.4", nullptr, false},
+        {"-3", "You cannot transact a negative amount for any commodity", false},
+        {"12a", "Please Enter Only Numbers", true},
+        {"abc", "Please Enter Only Numbers", true},
+        {"999999", "Oil Position Limit is  200  Contracts:  Maximum Allowed Buy = 49", true},
+        {"50", "Not Enough Account Equity: Maximum Allowed Buy = 49 Contracts", true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         startGame(Level::Expert);
+        const size_t noticesBefore = notices().size();
         const QString accountValue = w().lblEq->caption();
         chooseOrder(Instrument::Oil, OrderSide::Buy);
         enterQuantity(QString::fromLatin1(c.text));
+
+        const std::vector<Notice> shown = notices();
+        if (c.notice) {
+            ASSERT_EQ(shown.size(), noticesBefore + 1);
+            EXPECT_EQ(shown.back(), (Notice{"Trader Notification", c.notice, 1}));
+        } else {
+            EXPECT_EQ(shown.size(), noticesBefore);
+        }
         EXPECT_EQ(w().inputUnits->text(), "");
         EXPECT_FALSE(w().lblorderverify->visible());
         EXPECT_FALSE(w().btnYes->visible());
@@ -282,6 +298,24 @@ TEST_F(OrderRoad, BadQuantitiesChangeNothing)
         EXPECT_TRUE(showsOf("frmTradeConfirmation").empty());
         EXPECT_TRUE(w().enabled());
     }
+}
+
+TEST_F(OrderRoad, APositionAtItsLimitTakesNoMore)
+{
+    startGame(Level::Expert);
+    tarvello::testing::fill(state, Instrument::SP500, 25, 455.6);
+    state.account.accountValue = 1e6f;
+    UpdateAccountDisplay(app);
+    chooseOrder(Instrument::SP500, OrderSide::Buy);
+    enterQuantity(QStringLiteral("1"));
+    ASSERT_FALSE(notices().empty());
+    EXPECT_EQ(notices().back(),
+              (Notice{"Trader Notification",
+                      "SP500 Position Limit is  25  Contracts:  No More Purchases Allowed", 1}));
+    // Back to the choice of side, the order still open.
+    EXPECT_TRUE(w().btnBuy->visible() && w().btnSell->visible());
+    EXPECT_FALSE(w().inputUnits->visible());
+    EXPECT_EQ(w().lblSP500Pos->caption(), "25");
 }
 
 TEST_F(OrderRoad, TheLargestQuantityAndItsReading)
@@ -340,6 +374,11 @@ TEST_F(OrderRoad, AHundredLotsOnTheSideOfThePositionRefuseAnother)
 
     chooseOrder(std::nullopt, OrderSide::Buy);
     enterQuantity(QStringLiteral("1"));
+    ASSERT_EQ(notices().size(), 1u);
+    EXPECT_EQ(
+        notices()[0],
+        (Notice{"* Trader Notification *",
+                "No Additional Oil Purchases Allowed - Current Oil Inventory to Large: Try Selling", 1}));
     // Refused before any check: the order is given up and the box keeps what was typed.
     EXPECT_FALSE(w().lblorderverify->visible());
     EXPECT_TRUE(w().btnTrade->visible() && w().btnTrade->enabled());
@@ -352,6 +391,7 @@ TEST_F(OrderRoad, AHundredLotsOnTheSideOfThePositionRefuseAnother)
     EXPECT_EQ(w().inputUnits->text(), "");
     enterQuantity(QStringLiteral("1"));
     EXPECT_EQ(w().lblorderverify->caption(), "Is order correct Sell 1 Oil @ $18.25");
+    EXPECT_EQ(notices().size(), 1u);
 }
 
 } // namespace

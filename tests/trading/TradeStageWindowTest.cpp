@@ -32,7 +32,7 @@ TEST_F(TradeStageWindow, EachStageLaysOutTheOrderArea)
     startGame(Level::Expert);
     for (TradeStage stage : kStages) {
         SCOPED_TRACE(tradeStageName(stage).toStdString());
-        GameState planned = state;
+        GameState planned;
         const StageContext context{state.clock.tradeDay, 0, false, 0, 0};
         std::map<QString, bool> visible, enabled; // the last word of the steps on each control
         for (const StageStep &step : SetTradeStage(planned, stage, context)) {

@@ -2,6 +2,7 @@
 
 #include "account/ui/AccountWindow.h"
 #include "common/GameState.h"
+#include "common/Notice.h"
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
@@ -12,6 +13,7 @@
 #include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
+#include "ui/WindowConnections.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -26,9 +28,17 @@ namespace tarvello::test {
 // scripted host, the program end recorded and the random draws scripted.
 class TradingWindowTest : public ::testing::Test {
 protected:
-    TradingWindowTest()
+    TradingWindowTest() { connectTradingWindows(app); }
+
+    // Every window connected as the game connects them; the main window starts in its design state,
+    // without the program's start-up.
+    static void connectTradingWindows(App &app)
     {
-        forms.setConnector<Halvern>([this](Halvern &window) { connectMainWindow(window, app); });
+        connectWindows(app);
+        app.forms.setConnector<Halvern>([&app](Halvern &window) {
+            connectMainWindow(window, app);
+            window.setLoadHandler({});
+        });
     }
 
     Halvern &w() { return forms.get<Halvern>(); }
@@ -89,6 +99,16 @@ protected:
                 found.push_back(show);
         }
         return found;
+    }
+
+    // The notices shown in the notification box, in order: its caption, its message and its code.
+    std::vector<Notice> notices() const
+    {
+        std::vector<Notice> shown;
+        for (const ModalShow &show : showsOf(QStringLiteral("frmPlayerNotification")))
+            shown.push_back({show.caption, show.text(QStringLiteral("Label1")),
+                             static_cast<int16_t>(show.text(QStringLiteral("ColorScheme")).toShort())});
+        return shown;
     }
 
     // Prices in slot order: Cattle, Gold, Oil, SP500, Soybean, TBond.

@@ -5,7 +5,7 @@
 #include "flow/ui/EndOfGame.h"
 
 #include "common/GameState.h"
-#include "flow/ui/GameExit.h"
+#include "flow/ui/Startup.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
 #include "ui/App.h"

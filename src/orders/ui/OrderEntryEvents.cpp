@@ -1,12 +1,6 @@
 #include "orders/ui/OrderWindow.h"
-#include "orders/ui/TradeConfirmation.h"
-#include "platform/forms/FormRegistry.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
-#include "ui/SummaryWindowEvents.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
-#include "ui/frmTradeConfirmation.h"
 
 namespace tarvello {
 
@@ -31,12 +25,6 @@ void connectOrderEntry(Halvern &w, App &app)
     w.inputUnits->setKeyDownHandler(
         [&app](int16_t &keyCode, int16_t shift) { InputUnits_KeyDown(app, keyCode, shift); });
     w.mnuMaximum.setClickHandler([&app](int16_t index) { mnuMaximum_Click(app, index); });
-
-    app.forms.setConnector<frmTradeConfirmation>(
-        [&app](frmTradeConfirmation &window) { connectTradeConfirmation(window, app); });
-    app.forms.setConnector<frmGameOver>([&app](frmGameOver &window) { connectGameOverWindow(window, app); });
-    app.forms.setConnector<frmEndofGame>(
-        [&app](frmEndofGame &window) { connectEndOfGameWindow(window, app); });
 }
 
 } // namespace tarvello

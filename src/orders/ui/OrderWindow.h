@@ -53,8 +53,7 @@ void ShowOrderVerification(App &app);
 // empty afterwards. A margin-call fill shows no confirmation.
 void ExecuteOrder(App &app);
 
-// Connects the order road, the quantity box and the maximum-display menu of the main window, and the
-// events of the windows the road opens (the trade confirmation and the two summary windows).
+// Connects the order road, the quantity box and the maximum-display menu of the main window.
 void connectOrderEntry(Halvern &w, App &app);
 
 } // namespace tarvello

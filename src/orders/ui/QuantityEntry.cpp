@@ -13,8 +13,6 @@
 #include "ui/App.h"
 #include "ui/Halvern.h"
 
-#include <QFontMetrics>
-
 #include <optional>
 
 namespace tarvello {
@@ -32,12 +30,6 @@ std::optional<MaximumDisplay> checkedDisplay(const Halvern &w)
     if (w.mnuMaximum[1]->checked())
         return MaximumDisplay::Positions;
     return std::nullopt;
-}
-
-// The width of a text in the main window's font, in twips.
-int textWidthTwips(const Halvern &w, const QString &text)
-{
-    return forms::pixelsToTwips(QFontMetrics(forms::toQFont(w.fontSpec())).horizontalAdvance(text));
 }
 
 void hideIfVisible(forms::Control *control)
@@ -136,7 +128,7 @@ void ShowOrderVerification(App &app)
     if (!line)
         return;
     w.lblorderverify->setCaption(*line);
-    const LabelFit fit = orderVerifyFit(textWidthTwips(w, *line));
+    const LabelFit fit = orderVerifyFit(forms::textWidthTwips(w.fontSpec(), *line));
     w.lblorderverify->setTwipWidth(fit.width);
     w.lblorderverify->setTwipLeft(fit.left);
     w.lblorderverify->setVisible(true);
