@@ -2,9 +2,12 @@
 
 #include "account/AccountState.h"
 #include "charts/ChartOptions.h"
+#include "common/GameOptions.h"
 #include "common/Instrument.h"
 #include "common/InstrumentBook.h"
 #include "common/Level.h"
+#include "common/NewsItem.h"
+#include "data/MarketState.h"
 #include "data/PriceDatabase.h"
 #include "orders/OrderState.h"
 
@@ -12,16 +15,21 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarvello {
 
 // The game's options; game flow adds the rest of them.
 struct GameSettings {
-    Level level = Level::Expert;     // start-up applies the Expert level
-    double startDate = 0.0;          // StartDate, a day serial; start-up gives 15 December 1990
-    bool gameStarted = false;        // GameStarted: true once "&Begin" has set a game up
-    int16_t optionsChosen = 0;       // OptionsChosen: 1 once "&Begin" has been pressed
-    int16_t levelChosenFromMenu = 0; // LevelChosenFromMenu: 1 once the level menu has been used
+    Level level = Level::Expert;        // start-up applies the Expert level
+    double startDate = 0.0;             // StartDate, a day serial; start-up gives 15 December 1990
+    bool gameStarted = false;           // GameStarted: true once "&Begin" has set a game up
+    int16_t optionsChosen = 0;          // OptionsChosen: 1 once "&Begin" has been pressed
+    int16_t levelChosenFromMenu = 0;    // LevelChosenFromMenu: 1 once the level menu has been used
+    DataKind dataType = DataKind::None; // DataType
+    GameLengthOption lengthOption = GameLengthOption::None; // the options dialog's length button
+    int16_t gameLength = 0;                                 // GameLength: the final period
+    double endDate = 0.0;                                   // EndDate, a day serial
 };
 
 // The game clock; game flow adds the rest of it.
@@ -29,12 +37,16 @@ struct GameClock {
     int16_t tradeDay = 0; // TradeDay: the period index, 0 before the first period
     // A game's data is loaded and the game has not ended: only then may "&Forward" be used.
     bool gameDataLoaded = false;
+    int16_t tradeDaysInPeriod = 0; // TradeDaysInPeriod: the trading days of the last calendar load
+    bool endOfCalendar = false;    // EndOfCalendar: the loaded calendar has no further day
 };
 
 // The news the player has seen; the news subsystem adds the rest of it.
 struct NewsState {
     int16_t newsEventCount = 0; // items listed in the news history
     QString notificationText;   // NotificationText: the message of the last notification box
+    // NewsItems: the releases shown in the current Tick game, in the order shown; it grows as they come.
+    std::vector<NewsItem> newsItems;
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they
@@ -49,6 +61,7 @@ struct GameState {
     NewsState news;
     ChartOptions chart;
     PriceDatabaseState priceDatabase; // holds the open database: the state is move-only
+    MarketState market;
 
     InstrumentBook &book(Instrument i) { return books[slotOf(i)]; }
     const InstrumentBook &book(Instrument i) const { return books[slotOf(i)]; }
