@@ -2,23 +2,23 @@
 
 namespace tarvello {
 
-double PriceFieldReader::required(QStringView field)
+double PriceFieldReader::required(const Field &field)
 {
     if (failed())
         return 0.0;
     bool ok = false;
-    const double value = rows_.field(field).toDouble(&ok);
+    const double value = rows_.fieldAt(field.index).toDouble(&ok);
     if (!ok) {
         failure_ = QStringLiteral("The price database has a %1 row without a valid %2 value.")
-                       .arg(QString::fromLatin1(table_), field.toString());
+                       .arg(QString::fromLatin1(table_), field.name.toString());
         return 0.0;
     }
     return value;
 }
 
-double PriceFieldReader::optional(QStringView field, double fallback)
+double PriceFieldReader::optional(const Field &field, double fallback)
 {
-    const db::Value value = rows_.field(field);
+    const db::Value &value = rows_.fieldAt(field.index);
     return value.isNull() ? fallback : required(field);
 }
 

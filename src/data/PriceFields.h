@@ -13,10 +13,17 @@ class PriceFieldReader {
 public:
     PriceFieldReader(const db::Recordset &rows, const char *table) : rows_(rows), table_(table) {}
 
-    // The field's value, or 0 once the read has failed.
-    double required(QStringView field);
+    // A field of the rows, looked up once by name; a field the table lacks reads as missing.
+    struct Field {
+        qsizetype index;
+        QStringView name;
+    };
+    Field field(QStringView name) const { return {rows_.fieldIndex(name), name}; }
+
+    // The field's value in the current row, or 0 once the read has failed.
+    double required(const Field &field);
     // The field's value, or `fallback` when it is NULL (the columns a table may leave empty).
-    double optional(QStringView field, double fallback);
+    double optional(const Field &field, double fallback);
 
     bool failed() const { return !failure_.isEmpty(); }
     db::Status status() const { return failed() ? db::Status::failure(failure_) : db::Status::success(); }

@@ -7,7 +7,10 @@
 #include "data/PriceFields.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <unordered_map>
 
 namespace tarvello {
 
@@ -27,6 +30,18 @@ constexpr int kReferenceMinutes[6][6] = {
     {minutes(9, 30), minutes(10, 15), minutes(11, 0), minutes(11, 45), minutes(12, 30), minutes(12, 45)},
     {minutes(7, 20), minutes(8, 20), minutes(9, 35), minutes(11, 20), minutes(12, 35), minutes(13, 35)},
 };
+
+// For each instrument and minute of the day, the first slot whose window holds the minute, or 0: the
+// loader asks this for every tick it reads.
+constexpr auto kSlotOfMinute = [] {
+    std::array<std::array<int8_t, 1440>, 6> table{};
+    for (int id = 0; id < 6; ++id)
+        for (int minute = 0; minute < 1440; ++minute)
+            for (int s = 6; s >= 1; --s)
+                if (minute >= kReferenceMinutes[id][s - 1] && minute <= kReferenceMinutes[id][s - 1] + 30)
+                    table[id][minute] = static_cast<int8_t>(s);
+    return table;
+}();
 
 // The times a slot keeps until a tick of its own window arrives: late for the slots where the
 // earliest tick wins, early for those where the latest wins.
@@ -132,10 +147,9 @@ void InitTickTimes(MarketState &market)
 
 int MatchingTickSlot(int32_t commodityId, int minuteOfDay)
 {
-    for (int s = 1; s <= 6; ++s)
-        if (inWindow(commodityId, s, minuteOfDay))
-            return s;
-    return 0;
+    if (commodityId < 1 || commodityId > kInstrumentCount || minuteOfDay < 0 || minuteOfDay >= 1440)
+        return 0;
+    return kSlotOfMinute[commodityId - 1][minuteOfDay];
 }
 
 double TickSpanEnd(const GameSettings &settings, double start)
@@ -170,8 +184,11 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
     days[0].Date = calendar.Days[0];
     int k = 0;
     PriceFieldReader fields(rs, "TickData");
+    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
+    // Quotes repeat over a quarter; each distinct one is converted once. Keyed by the quote's bits.
+    std::unordered_map<uint32_t, float> converted;
     for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext()) {
-        const double dateTime = fields.required(u"DateTime");
+        const double dateTime = fields.required(dateTimeField);
         if (fields.failed())
             return fields.status();
         const int minuteOfDay = vb::minutesOfDay(dateTime);
@@ -179,9 +196,14 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
         // those outside are skipped before any conversion.
         if (i != 0 && i != n - 1 && MatchingTickSlot(id, minuteOfDay) == 0)
             continue;
-        const float price = ConvertTickPrice(id, static_cast<float>(fields.required(u"realprice")));
+        const float quote = static_cast<float>(fields.required(priceField));
         if (fields.failed())
             return fields.status();
+        const uint32_t key = std::bit_cast<uint32_t>(quote == 0.0f ? 0.0f : quote);
+        auto known = converted.find(key);
+        if (known == converted.end())
+            known = converted.emplace(key, ConvertTickPrice(id, quote)).first;
+        const float price = known->second;
 
         float carried;
         if (i == 0) {
@@ -194,7 +216,7 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
             carried = carriedClose(days, id, k);
         }
 
-        const double day = vb::toSerial(vb::fromSerial(dateTime));
+        const double day = wholeDay(dateTime); // the day of its short date
         if (day < wholeDay(days[static_cast<size_t>(k)].Date))
             continue;
         bool pastCalendar = false;
@@ -232,20 +254,32 @@ double ConvertTBondQuote(float quote)
     return whole + thirtySeconds * 100.0 / 32.0;
 }
 
-QString ConvertSoybeanQuote(float quote)
+namespace {
+
+const QStringView kSoybeanDollars = u"#,###.######";
+
+// A Soybean quote in cents and eighths, in dollars: the digit after the point counts eighths.
+double soybeanDollars(float quote)
 {
     const float whole = static_cast<float>(vb::Int(quote));
     const float fraction = quote - whole;
     const double eighths = vb::roundFormat(fraction, u"standard");
     const double cents = whole + eighths / 0.8;
-    return vb::format(cents / 100.0, u"#,###.######");
+    return cents / 100.0;
+}
+
+} // namespace
+
+QString ConvertSoybeanQuote(float quote)
+{
+    return vb::format(soybeanDollars(quote), kSoybeanDollars);
 }
 
 float ConvertTickPrice(int32_t commodityId, float quote)
 {
     switch (commodityId) {
-    case 5:
-        return static_cast<float>(vb::readBack(ConvertSoybeanQuote(quote)));
+    case 5: // the text ConvertSoybeanQuote gives, read back
+        return static_cast<float>(vb::roundFormat(soybeanDollars(quote), kSoybeanDollars));
     case 6:
         return static_cast<float>(ConvertTBondQuote(quote));
     default:

@@ -76,10 +76,11 @@ db::Result<int32_t> LoadTradingDays(GameState &state, double start, MarketHooks 
     const int n = std::min(rs.recordCount(), kMaxRows);
 
     PriceFieldReader fields(rs, tick ? "TickTradeDaysResults" : "DailyData");
+    const auto date = fields.field(u"Date");
     if (n >= 1) {
         calendar.Days.assign(static_cast<size_t>(n), 0.0);
         for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext())
-            calendar.Days[static_cast<size_t>(i)] = fields.required(u"Date");
+            calendar.Days[static_cast<size_t>(i)] = fields.required(date);
         calendar.Count = static_cast<int16_t>(n);
     }
     hooks.setMousePointer(kDefaultPointer);
@@ -109,15 +110,18 @@ db::Status LoadDailyData(const PriceDatabaseState &database, int32_t commodityId
 
     std::vector<DailyRow> rows(static_cast<size_t>(n));
     PriceFieldReader fields(rs, "DailyData");
+    const auto openInterest = fields.field(u"OpenInterest"), dayVolume = fields.field(u"DayVolume"),
+               open = fields.field(u"Open"), high = fields.field(u"High"), low = fields.field(u"Low"),
+               close = fields.field(u"Close"), date = fields.field(u"Date");
     for (size_t i = 0; i < rows.size() && !rs.eof() && !fields.failed(); ++i, rs.moveNext()) {
         DailyRow &row = rows[i];
-        row.OpenInterest = static_cast<int32_t>(fields.optional(u"OpenInterest", 0.0));
-        row.DayVolume = static_cast<int32_t>(fields.optional(u"DayVolume", 0.0));
-        row.Open = static_cast<float>(fields.required(u"Open"));
-        row.High = static_cast<float>(fields.required(u"High"));
-        row.Low = static_cast<float>(fields.required(u"Low"));
-        row.Close = static_cast<float>(fields.required(u"Close"));
-        row.Date = fields.required(u"Date");
+        row.OpenInterest = static_cast<int32_t>(fields.optional(openInterest, 0.0));
+        row.DayVolume = static_cast<int32_t>(fields.optional(dayVolume, 0.0));
+        row.Open = static_cast<float>(fields.required(open));
+        row.High = static_cast<float>(fields.required(high));
+        row.Low = static_cast<float>(fields.required(low));
+        row.Close = static_cast<float>(fields.required(close));
+        row.Date = fields.required(date);
     }
     rs.close();
     if (fields.failed())
