@@ -46,8 +46,7 @@ TEST(LoadGameData, ADailyGameLoadsTheCalendarAndSixSeries)
         fixture.addDailyClose(id, {1990, 1, 2}, 10.0 * id);
 
     GameState state;
-    pointAt(state, fixture);
-    describeGame(state, DataKind::Daily, GameLengthOption::OneMonth, {1990, 1, 1}, {1990, 2, 1});
+    describeGame(state, fixture, DataKind::Daily, GameLengthOption::OneMonth, {1990, 1, 1}, {1990, 2, 1});
     RecordingHooks hooks;
     const GameDataLoad load = LoadGameData(state, hooks);
     ASSERT_TRUE(load.ok()) << load.description.toStdString();
@@ -77,9 +76,8 @@ TEST(LoadGameData, APeriodWithoutTradingDaysIsReportedAndLoadsNothing)
     FixtureDb fixture;
     fixture.addDailyClose(kOil, {1995, 6, 1}, 20.0);
     GameState state;
-    pointAt(state, fixture);
     state.market.series(Instrument::Oil).RowCount = 3;
-    describeGame(state, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
+    describeGame(state, fixture, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
     RecordingHooks hooks;
     const GameDataLoad load = LoadGameData(state, hooks);
 
@@ -237,8 +235,7 @@ TEST(LoadGameData, OneDatabaseHandleServesEveryLoad)
     FixtureDb fixture;
     fixture.addDailyClose(kOil, {1990, 1, 2}, 20.0);
     GameState state;
-    pointAt(state, fixture);
-    describeGame(state, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
+    describeGame(state, fixture, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
     const int before = db::Database::openConnections();
     RecordingHooks hooks;
     for (int load = 0; load < 3; ++load)

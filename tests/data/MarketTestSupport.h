@@ -53,4 +53,12 @@ inline void describeGame(GameState &state, DataKind kind, GameLengthOption lengt
     state.settings.endDate = end.serial;
 }
 
+// Both: a game over the fixture's prices.
+inline void describeGame(GameState &state, const FixtureDb &fixture, DataKind kind, GameLengthOption length,
+                         Day start, Day end)
+{
+    pointAt(state, fixture);
+    describeGame(state, kind, length, start, end);
+}
+
 } // namespace tarvello::test

@@ -25,8 +25,7 @@ double at(int hour, int minute)
 GameState loadTickMonth(FixtureDb &fixture)
 {
     GameState state;
-    pointAt(state, fixture);
-    describeGame(state, DataKind::Tick, GameLengthOption::OneMonth, {1996, 2, 1}, {1996, 3, 1});
+    describeGame(state, fixture, DataKind::Tick, GameLengthOption::OneMonth, {1996, 2, 1}, {1996, 3, 1});
     RecordingHooks hooks;
     const GameDataLoad load = LoadGameData(state, hooks);
     EXPECT_TRUE(load.ok()) << load.description.toStdString();
@@ -209,8 +208,7 @@ TEST(LoadTickData, AQuarterWithMoreDaysThanUsualGetsARecordForEachDay)
         fixture.addTick(kOil, day + at(8, 45), 2.0 + (day - start) / 100.0);
     }
     GameState state;
-    pointAt(state, fixture);
-    describeGame(state, DataKind::Tick, GameLengthOption::OneQuarter, start, end);
+    describeGame(state, fixture, DataKind::Tick, GameLengthOption::OneQuarter, start, end);
     RecordingHooks hooks;
     ASSERT_TRUE(LoadGameData(state, hooks).ok());
 

@@ -57,8 +57,7 @@ TEST(DailyCalendar, AYearStepsDayByDayToTheEndOfTheCalendar)
         for (int id = 1; id <= kInstrumentCount; ++id)
             fixture.addDailyClose(id, {1990, 1, day}, 10.0 * id + day);
     GameState state;
-    pointAt(state, fixture);
-    describeGame(state, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
+    describeGame(state, fixture, DataKind::Daily, GameLengthOption::OneYear, {1990, 1, 1}, {1991, 1, 1});
     RecordingHooks hooks;
     ASSERT_TRUE(LoadGameData(state, hooks).ok());
     ASSERT_EQ(state.market.GameCalendar.Count, 4);
@@ -112,8 +111,7 @@ TEST(DailyCalendar, TheSpanLoadedDependsOnTheKindAndTheLengthOption)
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.length));
         GameState state;
-        pointAt(state, fixture);
-        describeGame(state, c.kind, c.length, {1997, 2, 1}, {1997, 3, 1});
+        describeGame(state, fixture, c.kind, c.length, {1997, 2, 1}, {1997, 3, 1});
         RecordingHooks hooks;
         ASSERT_TRUE(LoadGameData(state, hooks).ok());
         const TradingCalendar &calendar = state.market.GameCalendar;
