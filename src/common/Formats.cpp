@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -327,14 +328,77 @@ double readBack(QStringView text)
     return negative ? -value : value;
 }
 
+namespace {
+
+// The decimal places of a pattern whose text reads back as the rounded number: the two-decimal named
+// formats, and patterns made only of digit places, grouping and one point. None for any other.
+std::optional<int> readBackPlaces(QStringView pattern)
+{
+    const QStringView name = pattern.trimmed();
+    if (name.compare(u"standard", Qt::CaseInsensitive) == 0 ||
+        name.compare(u"currency", Qt::CaseInsensitive) == 0 ||
+        name.compare(u"fixed", Qt::CaseInsensitive) == 0)
+        return 2;
+    if (name.isEmpty())
+        return std::nullopt;
+    bool point = false;
+    int places = 0;
+    for (const QChar c : name) {
+        if (c == u'#' || c == u'0')
+            places += point ? 1 : 0;
+        else if (c == u'.' && !point)
+            point = true;
+        else if (c != u',' || point)
+            return std::nullopt;
+    }
+    return places;
+}
+
+// What readBack gives for the text of `d` rounded to `places`, computed without the text: the
+// rounded digits as a whole number, scaled by one exact power of ten, so the result is the double
+// nearest the decimal, as reading the text gives. None where that would not be exact.
+std::optional<double> roundedValue(Decimal d, int places)
+{
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    roundTo(d, places);
+    if (d.digits.empty())
+        return 0.0;
+    const int exponent = d.point - static_cast<int>(d.digits.size());
+    if (d.digits.size() > 15 || exponent < -22 || exponent > 22)
+        return std::nullopt;
+    uint64_t whole = 0;
+    for (const char c : d.digits)
+        whole = whole * 10 + static_cast<uint64_t>(c - '0');
+    const double value = exponent < 0 ? static_cast<double>(whole) / kPowers[-exponent]
+                                      : static_cast<double>(whole) * kPowers[exponent];
+    return d.negative ? -value : value;
+}
+
+// Prices are rounded by the thousand while a game loads: the patterns whose text reads back as the
+// rounded number skip the text.
+template <typename T> double roundThroughFormat(T value, QStringView pattern, int significant)
+{
+    if (!std::isfinite(value))
+        return value;
+    if (const auto places = readBackPlaces(pattern)) {
+        if (const auto rounded = roundedValue(toDecimal(value, significant), *places))
+            return *rounded;
+    }
+    return readBack(format(value, pattern));
+}
+
+} // namespace
+
 double roundFormat(double value, QStringView pattern)
 {
-    return std::isfinite(value) ? readBack(format(value, pattern)) : value;
+    return roundThroughFormat(value, pattern, 15);
 }
 
 double roundFormat(float value, QStringView pattern)
 {
-    return std::isfinite(value) ? readBack(format(value, pattern)) : value;
+    return roundThroughFormat(value, pattern, 7);
 }
 
 bool isNumeric(QStringView text)

@@ -2,9 +2,12 @@
 
 #include "account/AccountState.h"
 #include "charts/ChartOptions.h"
+#include "common/GameOptions.h"
 #include "common/Instrument.h"
 #include "common/InstrumentBook.h"
 #include "common/Level.h"
+#include "common/NewsItem.h"
+#include "data/MarketState.h"
 #include "data/PriceDatabase.h"
 #include "orders/OrderState.h"
 
@@ -12,17 +15,21 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarvello {
 
 // The game's options; game flow adds the rest of them.
 struct GameSettings {
-    Level level = Level::Expert;     // start-up applies the Expert level
-    double startDate = 0.0;          // StartDate, a day serial; start-up gives 15 December 1990
-    bool gameStarted = false;        // GameStarted: true once "&Begin" has set a game up
-    int16_t optionsChosen = 0;       // OptionsChosen: 1 once "&Begin" has been pressed
-    int16_t levelChosenFromMenu = 0; // LevelChosenFromMenu: 1 once the level menu has been used
-    int16_t gameLength = 0;          // GameLength: the index of the game's final period
+    Level level = Level::Expert;        // start-up applies the Expert level
+    double startDate = 0.0;             // StartDate, a day serial; start-up gives 15 December 1990
+    bool gameStarted = false;           // GameStarted: true once "&Begin" has set a game up
+    int16_t optionsChosen = 0;          // OptionsChosen: 1 once "&Begin" has been pressed
+    int16_t levelChosenFromMenu = 0;    // LevelChosenFromMenu: 1 once the level menu has been used
+    DataKind dataType = DataKind::None; // DataType
+    GameLengthOption lengthOption = GameLengthOption::None; // the options dialog's length button
+    int16_t gameLength = 0;                                 // GameLength: the index of the game's final period
+    double endDate = 0.0;                                   // EndDate, a day serial
 };
 
 // The game clock; game flow adds the rest of it.
@@ -34,12 +41,16 @@ struct GameClock {
     int16_t restartMode = 0;
     // AdvancingPeriod: true while a Tick game's period advance runs; it lays out the order area itself.
     bool advancingPeriod = false;
+    int16_t tradeDaysInPeriod = 0; // TradeDaysInPeriod: the trading days of the last calendar load
+    bool endOfCalendar = false;    // EndOfCalendar: the loaded calendar has no further day
 };
 
 // The news the player has seen; the news subsystem adds the rest of it.
 struct NewsState {
     int16_t newsEventCount = 0; // items listed in the news history
     QString notificationText;   // NotificationText: the message of the last notification box
+    // NewsItems: the releases shown in the current Tick game, in the order shown; it grows as they come.
+    std::vector<NewsItem> newsItems;
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they
@@ -54,6 +65,7 @@ struct GameState {
     NewsState news;
     ChartOptions chart;
     PriceDatabaseState priceDatabase; // holds the open database: the state is move-only
+    MarketState market;
 
     InstrumentBook &book(Instrument i) { return books[slotOf(i)]; }
     const InstrumentBook &book(Instrument i) const { return books[slotOf(i)]; }

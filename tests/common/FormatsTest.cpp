@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 using namespace tarvello::vb;
 
@@ -229,5 +231,24 @@ TEST(Formats, NumberTestAndValueShareOneGrammar)
         SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());
         EXPECT_EQ(isNumeric(c.text), c.numeric);
         EXPECT_EQ(numericValue(c.text), c.value);
+    }
+}
+
+TEST(Formats, RoundingReadsBackWhatTheTextShows)
+{
+    // Named two-decimal formats and digit patterns round without building their text; the result must
+    // be what the text reads back as, halves, negatives and large values included.
+    std::vector<double> values = {0.005, -0.005, 0.015,  2.675,        -2.675,        1234.565, 0.0,
+                                  -0.0,  -0.001, 0.0005, 1e15 + 0.125, 123456789.125, 1e25,     -3e-9};
+    for (int i = -2000; i <= 2000; ++i)
+        values.push_back(i * 0.00125 + i * 1.7);
+    for (const char16_t *pattern : {u"standard", u"Currency", u"fixed", u"#,##.#0##", u"#,###.#####",
+                                    u"#,###.######", u"#.###", u"#,##0", u"0.00", u"#,###.#0"}) {
+        for (double v : values) {
+            SCOPED_TRACE(QString::fromUtf16(pattern).toStdString() + " " + std::to_string(v));
+            EXPECT_EQ(roundFormat(v, pattern), readBack(format(v, pattern)));
+            const float single = static_cast<float>(v);
+            EXPECT_EQ(roundFormat(single, pattern), readBack(format(single, pattern)));
+        }
     }
 }

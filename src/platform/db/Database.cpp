@@ -27,9 +27,8 @@ struct QueryOutcome {
     QString message;
 };
 
-// Runs one statement to the end and keeps its rows.
-QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names,
-                      std::vector<std::vector<Value>> &rows)
+// Runs one statement to the end and keeps its rows, one after the other in `values`.
+QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names, std::deque<Value> &values)
 {
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *stmt = nullptr;
@@ -50,29 +49,28 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     names.clear();
     for (int i = 0; i < columns; ++i)
         names << QString::fromUtf8(sqlite3_column_name(stmt, i));
-    rows.clear();
+    values.clear();
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        std::vector<Value> row;
-        row.reserve(static_cast<size_t>(columns));
         for (int i = 0; i < columns; ++i) {
-            switch (sqlite3_column_type(stmt, i)) {
+            // One call per field: the value's own accessors are cheaper than the column ones.
+            sqlite3_value *value = sqlite3_column_value(stmt, i);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER:
-                row.push_back(Value::integer(sqlite3_column_int64(stmt, i)));
+                values.push_back(Value::integer(sqlite3_value_int64(value)));
                 break;
             case SQLITE_FLOAT:
-                row.push_back(Value::real(sqlite3_column_double(stmt, i)));
+                values.push_back(Value::real(sqlite3_value_double(value)));
                 break;
             case SQLITE_NULL:
-                row.emplace_back();
+                values.emplace_back();
                 break;
             default: {
-                const auto *bytes = static_cast<const char *>(sqlite3_column_blob(stmt, i));
-                row.push_back(Value::text(QString::fromUtf8(bytes, sqlite3_column_bytes(stmt, i))));
+                const auto *bytes = static_cast<const char *>(sqlite3_value_blob(value));
+                values.push_back(Value::text(QString::fromUtf8(bytes, sqlite3_value_bytes(value))));
                 break;
             }
             }
         }
-        rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
         return {rc, engineMessage(connection)};
@@ -125,7 +123,7 @@ Result<Recordset> Database::openRecordset(const QString &sql) const
     if (!connection_)
         return Status::failure(QStringLiteral("The price database is not open."));
     QStringList names;
-    std::vector<std::vector<Value>> rows;
+    std::deque<Value> rows;
     const QueryOutcome outcome = runQuery(connection_, sql, names, rows);
     if (outcome.code != SQLITE_OK)
         return Status::failure(
@@ -168,8 +166,8 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
         return Status::failure(QStringLiteral("\"%1\" is not a price database file.").arg(shown));
 
     sqlite3 *connection = nullptr;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &connection, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     Database db(connection, path); // owns the handle even when the open failed
     if (rc != SQLITE_OK) {
         return Status::failure(QStringLiteral("Could not open the price database \"%1\" (%2).")
@@ -179,7 +177,7 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
 
     // SQLite opens any file lazily; reading the schema is what proves it is a database.
     QStringList names;
-    std::vector<std::vector<Value>> rows;
+    std::deque<Value> rows;
     QueryOutcome outcome = runQuery(connection,
                                     QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
                                                    "AND name = 'DatabaseInfo' COLLATE NOCASE"),
@@ -191,7 +189,7 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
             QStringLiteral("Could not read the price database \"%1\" (%2).").arg(shown, outcome.message));
     }
 
-    if (!rows.empty() && rows.front().front().toInt() > 0) {
+    if (!rows.empty() && rows.front().toInt() > 0) {
         outcome =
             runQuery(connection, QStringLiteral("SELECT Value FROM DatabaseInfo WHERE Name = 'Password'"),
                      names, rows);
@@ -199,7 +197,7 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
             return Status::failure(
                 QStringLiteral("Could not read the price database \"%1\" (%2).").arg(shown, outcome.message));
         }
-        if (!rows.empty() && rows.front().front().toString() != connectPassword(connect))
+        if (!rows.empty() && rows.front().toString() != connectPassword(connect))
             return Status::failure(QStringLiteral("Not a valid password for the price database."));
     }
 

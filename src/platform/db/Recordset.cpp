@@ -8,15 +8,17 @@ namespace {
 const QString kNoCurrentRecord = QStringLiteral("No current record.");
 }
 
-Recordset::Recordset(QStringList fieldNames, std::vector<std::vector<Value>> rows)
-    : open_(true), names_(std::move(fieldNames)), rows_(std::move(rows))
+Recordset::Recordset(QStringList fieldNames, std::deque<Value> values)
+    : open_(true), names_(std::move(fieldNames)), values_(std::move(values)),
+      columns_(static_cast<size_t>(names_.size())), rowCount_(columns_ ? values_.size() / columns_ : 0)
 {
+    values_.resize(rowCount_ * columns_);
     visit();
 }
 
 void Recordset::visit()
 {
-    if (position_ < rows_.size())
+    if (position_ < rowCount_)
         visited_ = std::max(visited_, position_ + 1);
 }
 
@@ -29,7 +31,7 @@ Status Recordset::moveFirst()
 
 Status Recordset::moveLast()
 {
-    position_ = rows_.empty() ? 0 : rows_.size() - 1;
+    position_ = rowCount_ == 0 ? 0 : rowCount_ - 1;
     visit();
     return Status::success();
 }
@@ -54,20 +56,24 @@ qsizetype Recordset::fieldIndex(QStringView name) const
 
 Value Recordset::field(QStringView name) const
 {
-    if (eof())
-        return {};
-    const qsizetype i = fieldIndex(name);
-    const auto &row = rows_[position_];
-    if (i < 0 || static_cast<size_t>(i) >= row.size())
-        return {};
-    return row[static_cast<size_t>(i)];
+    return fieldAt(fieldIndex(name));
+}
+
+const Value &Recordset::fieldAt(qsizetype index) const
+{
+    static const Value null;
+    if (eof() || index < 0 || static_cast<size_t>(index) >= columns_)
+        return null;
+    return values_[position_ * columns_ + static_cast<size_t>(index)];
 }
 
 void Recordset::close()
 {
     open_ = false;
     names_.clear();
-    rows_.clear();
+    values_.clear();
+    columns_ = 0;
+    rowCount_ = 0;
     position_ = 0;
     visited_ = 0;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <deque>
 
 namespace tarvello::db {
 
@@ -18,11 +18,12 @@ namespace tarvello::db {
 class Recordset {
 public:
     Recordset() = default; // closed
-    Recordset(QStringList fieldNames, std::vector<std::vector<Value>> rows);
+    // The rows one after the other in one list, each with as many values as there are field names.
+    Recordset(QStringList fieldNames, std::deque<Value> values);
 
     bool isOpen() const { return open_; }
     // True when there is no current row: an empty set, past the last row, or closed.
-    bool eof() const { return position_ >= rows_.size(); }
+    bool eof() const { return position_ >= rowCount_; }
     int recordCount() const { return static_cast<int>(visited_); }
 
     // Harmless on an empty set.
@@ -36,16 +37,22 @@ public:
     Value field(QStringView name) const;
     bool hasField(QStringView name) const { return fieldIndex(name) >= 0; }
     const QStringList &fieldNames() const { return names_; }
+    // The position of a named field (case-insensitive), or -1, and the field at a position of the
+    // current row (null when there is none): for readers that walk many rows, so that the names are
+    // looked up once. The reference lasts until the next move.
+    qsizetype fieldIndex(QStringView name) const;
+    const Value &fieldAt(qsizetype index) const;
 
     void close();
 
 private:
-    qsizetype fieldIndex(QStringView name) const;
     void visit();
 
     bool open_ = false;
     QStringList names_;
-    std::vector<std::vector<Value>> rows_;
+    std::deque<Value> values_; // row after row, in blocks: no large reallocations
+    size_t columns_ = 0;
+    size_t rowCount_ = 0;
     size_t position_ = 0;
     size_t visited_ = 0;
 };

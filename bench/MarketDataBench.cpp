@@ -1,0 +1,214 @@
+// Loading a game's market data, against a floor: the same SQL texts run and stepped with the raw SQLite
+// API, reading the same fields. It reads the sample price database that the build makes next to the
+// executables (futures.mdb).
+#include "common/GameState.h"
+#include "common/VbDate.h"
+#include "data/GameDataLoad.h"
+#include "data/MarketHooks.h"
+#include "data/PriceDatabase.h"
+#include "data/PriceSchema.h"
+#include "platform/db/SqlFunctions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace tarvello;
+
+namespace {
+
+// Computed when first used: the date functions rely on statics of their own.
+double dailyStart()
+{
+    return vb::toSerial(1990, 1, 1);
+}
+
+double tickStart()
+{
+    return vb::toSerial(1996, 1, 1);
+}
+
+void check(int rc, sqlite3 *db, const char *what)
+{
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        std::fprintf(stderr, "%s: %s\n", what, sqlite3_errmsg(db));
+        std::exit(1);
+    }
+}
+
+QString priceFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPriceFileName));
+}
+
+GameState gameState(DataKind kind, GameLengthOption length, double start)
+{
+    GameState state;
+    state.priceDatabase.DbPath = priceFile();
+    state.priceDatabase.DbUser = QStringLiteral("admin");
+    state.settings.dataType = kind;
+    state.settings.lengthOption = length;
+    state.settings.startDate = start;
+    state.settings.endDate = vb::addMonths(start, length == GameLengthOption::OneQuarter ? 3 : 12);
+    return state;
+}
+
+void loadGame(benchmark::State &run, DataKind kind, GameLengthOption length, double start)
+{
+    GameState state = gameState(kind, length, start);
+    MarketHooks hooks;
+    for (auto _ : run) {
+        state.market.Loaded = {}; // every Tick load reads its ticks
+        const GameDataLoad load = LoadGameData(state, hooks);
+        if (!load.ok())
+            run.SkipWithError(load.description.toStdString().c_str());
+        benchmark::DoNotOptimize(state.market.GameCalendar.Count);
+    }
+    CloseDatabase(state.priceDatabase);
+}
+
+// The floor: open the file, run each of the game's queries, step every row and read its fields.
+template <typename ReadRow> void runQuery(sqlite3 *db, const QString &sql, ReadRow readRow)
+{
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *stmt = nullptr;
+    check(sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt, nullptr), db,
+          "query");
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        readRow(stmt);
+    sqlite3_finalize(stmt);
+}
+
+sqlite3 *openRaw()
+{
+    sqlite3 *db = nullptr;
+    check(sqlite3_open_v2(QFile::encodeName(priceFile()).constData(), &db, SQLITE_OPEN_READONLY, nullptr), db,
+          "open");
+    db::registerDateFunctions(db);
+    return db;
+}
+
+void BM_DailyYearLoad(benchmark::State &run)
+{
+    loadGame(run, DataKind::Daily, GameLengthOption::OneYear, dailyStart());
+}
+
+void BM_DailyYearFloor(benchmark::State &run)
+{
+    const double start = dailyStart();
+    const double end = vb::addMonths(start, 12);
+    for (auto _ : run) {
+        sqlite3 *db = openRaw();
+        std::vector<double> days;
+        runQuery(db, DailyCalendarQuery(start, end),
+                 [&](sqlite3_stmt *s) { days.push_back(sqlite3_column_double(s, 0)); });
+        for (int id = 1; id <= 6; ++id) {
+            std::vector<DailyRow> rows;
+            runQuery(db, DailyRowsQuery(id, start, end), [&](sqlite3_stmt *s) {
+                rows.push_back({sqlite3_column_int(s, 2), sqlite3_column_int(s, 3),
+                                float(sqlite3_column_double(s, 4)), float(sqlite3_column_double(s, 5)),
+                                float(sqlite3_column_double(s, 6)), float(sqlite3_column_double(s, 7)),
+                                sqlite3_column_double(s, 1)});
+            });
+            benchmark::DoNotOptimize(rows.data());
+        }
+        sqlite3_close_v2(db);
+    }
+}
+
+void BM_TickQuarterLoad(benchmark::State &run)
+{
+    loadGame(run, DataKind::Tick, GameLengthOption::OneQuarter, tickStart());
+}
+
+void BM_TickQuarterFloor(benchmark::State &run)
+{
+    const double start = tickStart();
+    const double end = vb::addMonths(start, 3);
+    for (auto _ : run) {
+        sqlite3 *db = openRaw();
+        std::vector<double> days;
+        runQuery(db, TickCalendarQuery(start, end),
+                 [&](sqlite3_stmt *s) { days.push_back(sqlite3_column_double(s, 0)); });
+        for (int id = 1; id <= 6; ++id) {
+            double sum = 0.0;
+            runQuery(db, TickRowsQuery(id, start, end), [&](sqlite3_stmt *s) {
+                sum += sqlite3_column_double(s, 1) + sqlite3_column_double(s, 2);
+            });
+            benchmark::DoNotOptimize(sum);
+        }
+        sqlite3_close_v2(db);
+    }
+}
+
+// The fastest of the repetitions is the least disturbed by whatever else the machine runs.
+double fastest(const std::vector<double> &times)
+{
+    return *std::min_element(times.begin(), times.end());
+}
+
+#define MARKET_BENCHMARK(name)                                                                               \
+    BENCHMARK(name)                                                                                          \
+        ->Unit(benchmark::kMillisecond)                                                                      \
+        ->Repetitions(9)                                                                                     \
+        ->ComputeStatistics("min", fastest)                                                                  \
+        ->ReportAggregatesOnly(true)
+
+MARKET_BENCHMARK(BM_DailyYearLoad);
+MARKET_BENCHMARK(BM_DailyYearFloor);
+MARKET_BENCHMARK(BM_TickQuarterLoad);
+MARKET_BENCHMARK(BM_TickQuarterFloor);
+
+// Prints the runs as usual, then each load's fastest run against its floor's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &r : runs) {
+            const bool fastest = r.run_type == Run::RT_Aggregate && r.aggregate_name == "min";
+            if (fastest || (r.run_type == Run::RT_Iteration && !times_.count(r.run_name.function_name)))
+                times_[r.run_name.function_name] = r.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const auto &[load, floor] : {std::pair{"BM_DailyYearLoad", "BM_DailyYearFloor"},
+                                          std::pair{"BM_TickQuarterLoad", "BM_TickQuarterFloor"}}) {
+            if (times_.count(load) && times_.count(floor))
+                std::printf("%-20s %8.2f ms   floor %8.2f ms   ratio %.2fx\n", load, times_[load],
+                            times_[floor], times_[load] / times_[floor]);
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (!QFile::exists(priceFile())) {
+        std::fprintf(stderr, "No sample price database at %s: build the target futures_db_sample.\n",
+                     qPrintable(priceFile()));
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,312 @@
+#include "data/TickData.h"
+
+#include "common/Formats.h"
+#include "common/GameState.h"
+#include "common/VbDate.h"
+#include "common/VbMath.h"
+#include "data/PriceFields.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <unordered_map>
+
+namespace tarvello {
+
+namespace {
+
+constexpr int minutes(int hour, int minute)
+{
+    return hour * 60 + minute;
+}
+
+// Rows: CommodityID 1..6 (Cattle, Gold, Oil, SP500, Soybean, TBond); columns: slots 1..6.
+constexpr int kReferenceMinutes[6][6] = {
+    {minutes(9, 0), minutes(10, 0), minutes(10, 45), minutes(11, 20), minutes(11, 50), minutes(12, 35)},
+    {minutes(7, 20), minutes(8, 35), minutes(10, 5), minutes(11, 35), minutes(12, 5), minutes(13, 45)},
+    {minutes(8, 45), minutes(9, 30), minutes(10, 30), minutes(11, 45), minutes(12, 45), minutes(13, 45)},
+    {minutes(8, 30), minutes(9, 45), minutes(11, 0), minutes(12, 15), minutes(13, 45), minutes(14, 45)},
+    {minutes(9, 30), minutes(10, 15), minutes(11, 0), minutes(11, 45), minutes(12, 30), minutes(12, 45)},
+    {minutes(7, 20), minutes(8, 20), minutes(9, 35), minutes(11, 20), minutes(12, 35), minutes(13, 35)},
+};
+
+// For each instrument and minute of the day, the first slot whose window holds the minute, or 0: the
+// loader asks this for every tick it reads.
+constexpr auto kSlotOfMinute = [] {
+    std::array<std::array<int8_t, 1440>, 6> table{};
+    for (int id = 0; id < 6; ++id)
+        for (int minute = 0; minute < 1440; ++minute)
+            for (int s = 6; s >= 1; --s)
+                if (minute >= kReferenceMinutes[id][s - 1] && minute <= kReferenceMinutes[id][s - 1] + 30)
+                    table[id][minute] = static_cast<int8_t>(s);
+    return table;
+}();
+
+// The times a slot keeps until a tick of its own window arrives: late for the slots where the
+// earliest tick wins, early for those where the latest wins.
+const double kEarlySlotSentinel = minutes(23, 59) / 1440.0;
+const double kLateSlotSentinel = minutes(0, 1) / 1440.0;
+
+double sentinel(int slot)
+{
+    return slot <= 3 ? kEarlySlotSentinel : kLateSlotSentinel;
+}
+
+bool inWindow(int32_t id, int slot, int minuteOfDay)
+{
+    const int start = TickReferenceMinutes(id, slot);
+    return minuteOfDay >= start && minuteOfDay <= start + kTickWindowMinutes;
+}
+
+double wholeDay(double serial)
+{
+    return std::floor(serial);
+}
+
+void fillBlock(TickBlock &block, float price)
+{
+    for (int s = 1; s <= 6; ++s)
+        block.Slots[s].Price = price;
+    block.Open = block.High = block.Low = block.Close = price;
+    block.HasData = true;
+}
+
+// The close of the nearest day at or before `day` that holds the instrument's prices; day 0's close
+// (seeded by the first tick) when none does.
+float carriedClose(const std::vector<TickDay> &days, int32_t id, int day)
+{
+    for (int k = day; k >= 0; --k) {
+        const TickBlock &block = days[static_cast<size_t>(k)].Blocks[static_cast<size_t>(id)];
+        if (block.HasData)
+            return block.Close;
+    }
+    return days.front().Blocks[static_cast<size_t>(id)].Close;
+}
+
+void storeTick(TickBlock &block, int32_t id, int minuteOfDay, float price, bool firstOfLoad)
+{
+    const double time = minuteOfDay / 1440.0;
+    if (!block.HasData) {
+        // The day's first price stands in every slot until the slot's own tick comes.
+        block.HasData = true;
+        for (int s = 1; s <= 6; ++s) {
+            block.Slots[s].Price = price;
+            const bool own = firstOfLoad ? s == 1 : inWindow(id, s, minuteOfDay);
+            block.Slots[s].Time = own ? time : sentinel(s);
+        }
+        if (!firstOfLoad && inWindow(id, 1, minuteOfDay))
+            block.Open = block.High = block.Low = block.Close = price;
+        return;
+    }
+
+    const int s = MatchingTickSlot(id, minuteOfDay);
+    if (s == 0)
+        return;
+    TickEntry &slot = block.Slots[static_cast<size_t>(s)];
+    block.Close = price;
+    if (s <= 3) {
+        if (time < slot.Time)
+            slot = {price, time};
+        if (s == 1) {
+            block.Open = block.High = block.Low = price;
+        } else {
+            block.High = std::max(block.High, price);
+            block.Low = std::min(block.Low, price);
+        }
+    } else {
+        if (time > slot.Time)
+            slot = {price, time};
+        block.Open = block.Slots[1].Price;
+        block.High = block.Low = block.Slots[1].Price;
+        for (int k = 2; k <= 6; ++k) {
+            block.High = std::max(block.High, block.Slots[k].Price);
+            block.Low = std::min(block.Low, block.Slots[k].Price);
+        }
+    }
+}
+
+} // namespace
+
+int TickReferenceMinutes(int32_t commodityId, int slot)
+{
+    if (commodityId < 1 || commodityId > kInstrumentCount || slot < 1 || slot > 6)
+        return -1;
+    return kReferenceMinutes[commodityId - 1][slot - 1];
+}
+
+void InitTickTimes(MarketState &market)
+{
+    for (auto &row : market.TickReferenceTimes)
+        row.fill(0.0);
+    for (int id = 1; id <= kInstrumentCount; ++id)
+        for (int s = 1; s <= 6; ++s)
+            market.TickReferenceTimes[static_cast<size_t>(id)][static_cast<size_t>(s)] =
+                TickReferenceMinutes(id, s) / 1440.0;
+}
+
+int MatchingTickSlot(int32_t commodityId, int minuteOfDay)
+{
+    if (commodityId < 1 || commodityId > kInstrumentCount || minuteOfDay < 0 || minuteOfDay >= 1440)
+        return 0;
+    return kSlotOfMinute[commodityId - 1][minuteOfDay];
+}
+
+double TickSpanEnd(const GameSettings &settings, double start)
+{
+    return vb::addMonths(start, settings.lengthOption == GameLengthOption::OneMonth ? 1 : 3);
+}
+
+db::Status LoadTickData(GameState &state, int32_t id, double start)
+{
+    if (id < 1 || id > kInstrumentCount)
+        return db::Status::success();
+    MarketState &market = state.market;
+    const TradingCalendar &calendar = market.GameCalendar;
+    const double end = TickSpanEnd(state.settings, start);
+
+    auto query = state.priceDatabase.FuturesDb.openRecordset(TickRowsQuery(id, start, end));
+    if (!query)
+        return queryFailure(query.description());
+    db::Recordset &rs = query.value();
+    rs.moveLast();
+    rs.moveFirst();
+    const int n = rs.recordCount();
+    // One record per calendar day: a tick after the last one has no day to go to.
+    const int dayCount = std::min(static_cast<int>(market.TickDays.size()), static_cast<int>(calendar.Count));
+    if (n == 0 || dayCount < 1)
+        return db::Status::success();
+
+    std::vector<TickDay> &days = market.TickDays;
+    const auto block = [&days, id](int k) -> TickBlock & {
+        return days[static_cast<size_t>(k)].Blocks[static_cast<size_t>(id)];
+    };
+    days[0].Date = calendar.Days[0];
+    int k = 0;
+    PriceFieldReader fields(rs, "TickData");
+    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
+    // Quotes repeat over a quarter; each distinct one is converted once. Keyed by the quote's bits.
+    std::unordered_map<uint32_t, float> converted;
+    for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext()) {
+        const double dateTime = fields.required(dateTimeField);
+        if (fields.failed())
+            return fields.status();
+        const int minuteOfDay = vb::minutesOfDay(dateTime);
+        // The first and the last tick are always taken; the others only inside a slot's window, and
+        // those outside are skipped before any conversion.
+        if (i != 0 && i != n - 1 && MatchingTickSlot(id, minuteOfDay) == 0)
+            continue;
+        const float quote = static_cast<float>(fields.required(priceField));
+        if (fields.failed())
+            return fields.status();
+        const uint32_t key = std::bit_cast<uint32_t>(quote == 0.0f ? 0.0f : quote);
+        auto known = converted.find(key);
+        if (known == converted.end())
+            known = converted.emplace(key, ConvertTickPrice(id, quote)).first;
+        const float price = known->second;
+
+        float carried;
+        if (i == 0) {
+            if (!block(0).HasData) {
+                days[0].Date = calendar.Days[0];
+                block(0).Close = price;
+            }
+            carried = price;
+        } else {
+            carried = carriedClose(days, id, k);
+        }
+
+        const double day = wholeDay(dateTime); // the day of its short date
+        if (day < wholeDay(days[static_cast<size_t>(k)].Date))
+            continue;
+        bool pastCalendar = false;
+        while (day > wholeDay(days[static_cast<size_t>(k)].Date)) {
+            if (!block(k).HasData)
+                fillBlock(block(k), carried);
+            if (k + 1 >= dayCount) {
+                pastCalendar = true;
+                break;
+            }
+            ++k;
+            days[static_cast<size_t>(k)].Date = calendar.Days[static_cast<size_t>(k)];
+        }
+        if (!pastCalendar)
+            storeTick(block(k), id, minuteOfDay, price, i == 0);
+    }
+    rs.close();
+
+    // The days after the last tick carry its day's last price.
+    if (block(k).HasData) {
+        const float last = block(k).Slots[6].Price;
+        for (int j = k + 1; j < dayCount && calendar.Days[static_cast<size_t>(j)] < end; ++j) {
+            days[static_cast<size_t>(j)].Date = calendar.Days[static_cast<size_t>(j)];
+            fillBlock(block(j), last);
+        }
+    }
+    return db::Status::success();
+}
+
+double ConvertTBondQuote(float quote)
+{
+    const float whole = static_cast<float>(vb::Int(quote));
+    const float fraction = quote - whole;
+    const double thirtySeconds = vb::roundFormat(fraction, u"standard");
+    return whole + thirtySeconds * 100.0 / 32.0;
+}
+
+namespace {
+
+const QStringView kSoybeanDollars = u"#,###.######";
+
+// A Soybean quote in cents and eighths, in dollars: the digit after the point counts eighths.
+double soybeanDollars(float quote)
+{
+    const float whole = static_cast<float>(vb::Int(quote));
+    const float fraction = quote - whole;
+    const double eighths = vb::roundFormat(fraction, u"standard");
+    const double cents = whole + eighths / 0.8;
+    return cents / 100.0;
+}
+
+} // namespace
+
+QString ConvertSoybeanQuote(float quote)
+{
+    return vb::format(soybeanDollars(quote), kSoybeanDollars);
+}
+
+float ConvertTickPrice(int32_t commodityId, float quote)
+{
+    switch (commodityId) {
+    case 5: // the text ConvertSoybeanQuote gives, read back
+        return static_cast<float>(vb::roundFormat(soybeanDollars(quote), kSoybeanDollars));
+    case 6:
+        return static_cast<float>(ConvertTBondQuote(quote));
+    default:
+        return static_cast<float>(vb::roundFormat(quote * 10.0f, u"Standard"));
+    }
+}
+
+std::optional<float> TickDayIndex(int16_t n)
+{
+    if (n <= 0)
+        return std::nullopt;
+    return static_cast<float>(vb::Int(static_cast<float>(n - 1) / 6.0f));
+}
+
+std::optional<int16_t> TickSlot(int16_t n)
+{
+    if (n <= 0)
+        return std::nullopt;
+    const int slot = n % 6;
+    return static_cast<int16_t>(slot == 0 ? 6 : slot);
+}
+
+std::optional<float> TickNumber(int16_t n)
+{
+    if (n <= 0)
+        return std::nullopt;
+    return 6.0f * *TickDayIndex(n) + static_cast<float>(*TickSlot(n));
+}
+
+} // namespace tarvello
