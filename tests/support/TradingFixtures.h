@@ -88,6 +88,16 @@ inline void setPrice(GameState &state, Instrument instrument, double price)
     book.price = price;
     book.buyFillPrice = price;
     book.sellFillPrice = price;
+    // The quote lines re-read the period's record, so the price must stand there too.
+    PeriodPriceRecord &record = state.market.PeriodPrices[static_cast<size_t>(state.clock.tradeDay)];
+    switch (instrument) {
+    case Instrument::Oil: record.Oil = static_cast<float>(price); break;
+    case Instrument::Gold: record.Gold = static_cast<float>(price); break;
+    case Instrument::TBond: record.TBond = price; break;
+    case Instrument::SP500: record.SP500 = static_cast<float>(price); break;
+    case Instrument::Cattle: record.Cattle = static_cast<float>(price); break;
+    case Instrument::Soybean: record.Soybean = static_cast<float>(price); break;
+    }
 }
 
 } // namespace tarvello::testing
