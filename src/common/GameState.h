@@ -19,7 +19,7 @@
 
 namespace tarvello {
 
-// The game's options; game flow adds the rest of them.
+// The game's options. The options dialog's "&Begin", the level set-up and the settings menus write them.
 struct GameSettings {
     Level level = Level::Expert;        // start-up applies the Expert level
     double startDate = 0.0;             // StartDate, a day serial; start-up gives 15 December 1990
@@ -30,6 +30,7 @@ struct GameSettings {
     GameLengthOption lengthOption = GameLengthOption::None; // the options dialog's length button
     int16_t gameLength = 0;                                 // GameLength: the index of the game's final period
     double endDate = 0.0;                                   // EndDate, a day serial
+    int16_t gameYear = 0; // GameYear: the year of the historical period; 0 until one is chosen
 };
 
 // The game clock; game flow adds the rest of it.
@@ -43,6 +44,9 @@ struct GameClock {
     bool advancingPeriod = false;
     int16_t tradeDaysInPeriod = 0; // TradeDaysInPeriod: the trading days of the last calendar load
     bool endOfCalendar = false;    // EndOfCalendar: the loaded calendar has no further day
+    bool tradingStarted = false; // TradingStarted: period 1 of some game has begun; never reset
+    // Clock texts for a time axis: the eight hours of a Tick game, or the close of a Daily one.
+    std::array<QString, 8> timeAxisLabels{};
 };
 
 // The news the player has seen; the news subsystem adds the rest of it.
@@ -51,6 +55,9 @@ struct NewsState {
     QString notificationText;   // NotificationText: the message of the last notification box
     // NewsItems: the releases shown in the current Tick game, in the order shown; it grows as they come.
     std::vector<NewsItem> newsItems;
+    // Choices of "&Annual" and "&Daily" in the News Reports menu: an odd count shows the check mark.
+    int16_t annualNewsClicks = 0;
+    int16_t dailyNewsClicks = 0;
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they

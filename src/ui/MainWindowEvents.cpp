@@ -3,6 +3,9 @@
 #include "charts/ui/ChartServices.h"
 #include "common/GameState.h"
 #include "common/Services.h"
+#include "flow/ui/LevelSetup.h"
+#include "flow/ui/NewGame.h"
+#include "flow/ui/SettingsMenus.h"
 #include "flow/ui/Startup.h"
 #include "orders/ui/OrderWindow.h"
 #include "ui/AboutWindow.h"
@@ -43,6 +46,12 @@ void connectMainWindow(Halvern &w, App &app)
     w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
     w.cboCommodity->setClickHandler([&app] { cboCommodity_Click(app); });
     connectOrderEntry(w, app);
+
+    // Game set-up: the new-game command, the level and the other settings menus.
+    w.mnuNewGame->setClickHandler([&app] { mnuNewGame_Click(app); });
+    w.mnuLevel.setClickHandler([&app](int16_t index) { mnuLevel_Click(app, index); });
+    w.mnuDat.setClickHandler([&w](int16_t index) { mnuDat_Click(w, index); });
+    w.mnuGameLength.setClickHandler([&app](int16_t index) { mnuGameLength_Click(app, index); });
 }
 
 } // namespace tarvello

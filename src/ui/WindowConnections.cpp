@@ -1,5 +1,6 @@
 #include "ui/WindowConnections.h"
 
+#include "flow/ui/FlowWindows.h"
 #include "news/ui/NotificationBox.h"
 #include "orders/ui/TradeConfirmation.h"
 #include "platform/forms/FormRegistry.h"
@@ -26,6 +27,7 @@ void connectWindows(App &app)
         [&app](frmTradeConfirmation &w) { connectTradeConfirmation(w, app); });
     app.forms.setConnector<frmGameOver>([&app](frmGameOver &w) { connectGameOverWindow(w, app); });
     app.forms.setConnector<frmEndofGame>([&app](frmEndofGame &w) { connectEndOfGameWindow(w, app); });
+    connectGameFlowWindows(app);
 }
 
 } // namespace tarvello

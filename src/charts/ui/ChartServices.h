@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
+
 namespace tarvello {
 
 struct App;
+
+// The two chart controls of the main window: GraphLeft and GraphRight.
+enum class Graph { Left, Right };
 
 // What the rest of the game asks of the two price charts. Until the charts are built these are plain
 // stand-ins (ChartStandIns.cpp) that draw nothing; the chart code replaces them.
@@ -12,6 +17,10 @@ void ShowGraphs(App &app);                // charts' visibility and size value f
 void UpdateGraphs(App &app);              // redraw both charts for the period
 void PlotBothGraphs(App &app, int whole); // add the current day (0) or plot the whole series
 void ApplyGraphColors(App &app);          // colours of both charts for the screen scheme
+// Chart property 43, the title, and chart property 20, a display setting (9 on the left chart in a
+// Tick game). Neither redraws: the game's data load resets and draws the charts.
+void SetGraphTitle(App &app, Graph graph, const QString &title);
+void SetGraphDisplay(App &app, Graph graph, int value);
 
 // The chart instrument list's selection (by the player or by code, ChartCommands.cpp): charts the
 // chosen instrument, ticks its Graph Options item alone and redraws both charts.

@@ -9,5 +9,7 @@ void ShowGraphs(App &) {}
 void UpdateGraphs(App &) {}
 void PlotBothGraphs(App &, int) {}
 void ApplyGraphColors(App &) {}
+void SetGraphTitle(App &, Graph, const QString &) {}
+void SetGraphDisplay(App &, Graph, int) {}
 
 } // namespace tarvello

@@ -1,11 +1,24 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tarvello {
 
 struct App;
+class Halvern;
 
-// The settings menu items (level, news, game length, data kind) off while a game runs, on again when
-// it ends; their check marks do not change.
+// The settings items of the Options menu: the level, news, game-length and data items. A game takes
+// its length and data kind from their check marks when it starts, so they are locked while it runs
+// and unlocked when it ends ("&Background Story" is not among them); their check marks do not change.
+void DisableSettingsMenus(App &app);
 void EnableSettingsMenus(App &app);
+
+// Options > Data: "&Daily" (0) or "&Tick" (1) takes the check mark from the other. The data kind
+// itself changes when the next game starts.
+void mnuDat_Click(Halvern &w, int16_t index);
+
+// Options > Game Length: "One &Month" (2), "One &Quarter" (3) or "One &Year" (4) takes the check mark
+// and sets the game length (30, 90, 365); the Level Detail window's game-length label shows it.
+void mnuGameLength_Click(App &app, int16_t index);
 
 } // namespace tarvello

@@ -376,6 +376,14 @@ void OptionButton::nextCheckState()
     setValue(true);
 }
 
+void OptionButton::applyColors()
+{
+    Control::applyColors();
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    setPalette(palette);
+}
+
 // --- Frame ---
 
 Frame::Frame(QWidget *parent, const QString &name, const QString &caption)

@@ -182,6 +182,9 @@ public:
 
 protected:
     void nextCheckState() override;
+    // A disabled option shows its caption greyed whatever its ForeColor, so the player sees which
+    // options the others have closed.
+    void applyColors() override;
 
 private:
     void drawValue(bool value); // draws the state without running anything

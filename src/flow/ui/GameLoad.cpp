@@ -1,0 +1,57 @@
+#include "flow/ui/GameLoad.h"
+
+#include "common/GameState.h"
+#include "data/GameDataLoad.h"
+#include "data/ui/WindowMarketHooks.h"
+#include "flow/ui/frminitialize.h"
+#include "platform/forms/FormRegistry.h"
+#include "platform/forms/Runtime.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+#include "ui/frmEndofGame.h"
+
+namespace tarvello {
+
+namespace {
+
+// The main window's part in a game load: besides what every price step asks, a tick load hides the
+// end-of-game window and keeps the main window disabled, with "Initializing Data" up while the
+// database is read.
+class GameLoadHooks final : public WindowMarketHooks {
+public:
+    using WindowMarketHooks::WindowMarketHooks;
+
+    void beginTickLoad() override
+    {
+        frmEndofGame &summary = app_.forms.get<frmEndofGame>();
+        summary.setVisible(false);
+        summary.repaint();
+        app_.main().setEnabled(false);
+        forms::doEvents();
+    }
+    void showInitializing(bool shown) override { ShowInitializingWindow(app_, shown); }
+    void endTickLoad() override
+    {
+        Halvern &w = app_.main();
+        w.setEnabled(true);
+        w.setFocus();
+    }
+};
+
+} // namespace
+
+NewGameLoad LoadNewGameData(App &app)
+{
+    GameLoadHooks hooks(app);
+    const GameDataLoad load = LoadGameData(app.state, hooks);
+    NewGameLoad result;
+    if (load.ok())
+        return result;
+    result.outcome = load.outcome == LoadOutcome::OpenFailed ? NewGameLoad::Outcome::EndProgram
+                                                             : NewGameLoad::Outcome::NotLoaded;
+    result.title = QString::fromLatin1(kLoadFailureTitle);
+    result.message = load.description;
+    return result;
+}
+
+} // namespace tarvello

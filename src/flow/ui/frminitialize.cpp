@@ -1,0 +1,73 @@
+#include "flow/ui/frminitialize.h"
+
+#include "platform/forms/FormRegistry.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+
+#include <cmath>
+
+namespace tarvello {
+
+frminitialize::frminitialize() : Form(QStringLiteral("frminitialize"), 4215, 735)
+{
+    setCaption(QStringLiteral("Initializing Data"));
+    setFixedDialogBorder();
+    setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
+    Label1 = new forms::Label(client(), QStringLiteral("Label1"),
+                              QStringLiteral("Initializing Data:  please wait"));
+    Label1->setTwipRect({0, 240, 4215, 255});
+    Label1->setJustify(forms::Justify::Center);
+}
+
+namespace initialize {
+
+void Form_Load(frminitialize &f, App &app)
+{
+    const Halvern &w = app.main();
+    // Single-precision twips, as the window's position properties hold them.
+    const float top =
+        static_cast<float>(w.twipTop()) + static_cast<float>(w.twipHeight() - f.twipHeight()) * 0.5f;
+    f.setTwipTop(static_cast<int>(std::lround(top)));
+    const float left =
+        static_cast<float>(w.twipLeft()) + static_cast<float>(w.twipWidth() - f.twipWidth()) * 0.5f;
+    f.setTwipLeft(static_cast<int>(std::lround(left)));
+}
+
+void Form_Activate(frminitialize &f, App &app)
+{
+    f.Label1->setTwipWidth(f.twipWidth());
+    using namespace forms::colors;
+    switch (app.main().backColor()) {
+    case kBlack:
+    case kGray:
+        f.setForeColor(kYellow);
+        f.setBackColor(kMagenta);
+        f.Label1->setForeColor(kYellow);
+        break;
+    case kWhite:
+        f.Label1->setForeColor(kBlack);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace initialize
+
+void ShowInitializingWindow(App &app, bool shown)
+{
+    frminitialize &f = app.forms.get<frminitialize>();
+    if (shown)
+        f.showModeless();
+    else
+        f.setVisible(false);
+    f.repaint();
+}
+
+void connectInitialize(frminitialize &f, App &app)
+{
+    f.setLoadHandler([&f, &app] { initialize::Form_Load(f, app); });
+    f.setActivateHandler([&f, &app] { initialize::Form_Activate(f, app); });
+}
+
+} // namespace tarvello
