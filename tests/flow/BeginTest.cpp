@@ -85,7 +85,7 @@ TEST_F(Begin, RandomPeriodsStayInTheirRanges)
         SCOPED_TRACE(c.name);
         forms.unload<frmTimePeriod>();
         w().btnNewsHist->setVisible(false);
-        random.value = c.r;
+        random.afterScript = c.r;
         begin(c.clicks);
         EXPECT_EQ(vb::fromSerial(state.settings.startDate), c.start);
         EXPECT_EQ(vb::fromSerial(state.settings.endDate), c.end);
@@ -181,7 +181,7 @@ TEST_F(Begin, ChartedInstrument)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.key);
         forms.unload<frmTimePeriod>();
-        random.value = c.r;
+        random.afterScript = c.r;
         begin(c.clicks);
         EXPECT_EQ(w().cboCommodity->text(), QString::fromLatin1(c.key));
         EXPECT_EQ(state.chart.selectedCommodity, c.commodity);

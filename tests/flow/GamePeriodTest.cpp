@@ -48,7 +48,7 @@ TEST(GamePeriod, StartAndEndDates)
 // Every draw stays in its range, at the lowest draw and at the highest below 1.
 TEST(GamePeriod, DrawsStayInTheirRanges)
 {
-    SteeredRandom random;
+    tarvello::testing::ScriptedRandom random;
     const struct {
         float r;
         int dailyYear, tickYear, month, quarterStart, commodity;
@@ -58,7 +58,7 @@ TEST(GamePeriod, DrawsStayInTheirRanges)
         {kTopDraw, 1997, 1997, 12, 10, 6},
     };
     for (const auto &c : cases) {
-        random.value = c.r;
+        random.afterScript = c.r;
         EXPECT_EQ(drawYear(random, DataKind::Daily), c.dailyYear);
         EXPECT_EQ(drawYear(random, DataKind::Tick), c.tickYear);
         EXPECT_EQ(drawMonth(random), c.month);
@@ -89,7 +89,7 @@ QStringList dailyYears()
 
 TEST_F(TimePeriod, SelectTimeperiodWithDailyDataAsksForAYear)
 {
-    random.value = 0.25f;
+    random.afterScript = 0.25f;
     frmTimePeriod &f = dialog();
     f.optSelect[0]->click();
     EXPECT_EQ(f.labeltime->caption(), QString::fromLatin1(timeperiod::kSelectYear));
@@ -113,7 +113,7 @@ TEST_F(TimePeriod, SelectTimeperiodWithTickDataAsksForAMonthAndAYear)
          {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
           "November", "December"}},
     };
-    random.value = 0.5f;
+    random.afterScript = 0.5f;
     for (const auto &c : cases) {
         forms.unload<frmTimePeriod>();
         for (GameOption o : c.clicks)

@@ -206,7 +206,7 @@ TEST_F(NewGame, TickGameLoadsWithTheInitializingWindow)
 // program stands where it stood before Game > "&Start".
 TEST_F(NewGame, APeriodWithoutDataLeavesTheProgramIdle)
 {
-    random.value = 0.0f; // a Daily game in 1984, which the fixture does not hold
+    random.afterScript = 0.0f; // a Daily game in 1984, which the fixture does not hold
     start();
     ASSERT_FALSE(host.shows().empty());
     const ModalShow &notice = host.shows().back();
@@ -221,7 +221,7 @@ TEST_F(NewGame, APeriodWithoutDataLeavesTheProgramIdle)
     EXPECT_FALSE(programEnd.ended());
 
     // The next game, over a period with data, starts as usual.
-    random.value = 0.5f;
+    random.afterScript = 0.5f;
     start();
     EXPECT_TRUE(state.clock.gameDataLoaded);
     EXPECT_EQ(w().mnuNewGame->caption(), QStringLiteral("&Restart"));

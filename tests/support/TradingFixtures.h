@@ -21,8 +21,8 @@ inline void PrintTo(const Notice &notice, std::ostream *os)
 
 namespace tarvello::testing {
 
-// A random source that gives the draws a test scripts, in order, and counts the reseeds. Reseeding
-// does not change the script.
+// A random source that gives the draws a test scripts, in order, then `afterScript` for every further
+// draw, and counts the reseeds. Reseeding does not change the script.
 class ScriptedRandom : public RandomSource {
 public:
     ScriptedRandom(std::initializer_list<float> draws = {}) : m_draws(draws) {}
@@ -38,7 +38,7 @@ public:
     {
         if (m_draws.empty()) {
             ++exhausted;
-            return 0.0f;
+            return afterScript;
         }
         const float draw = m_draws.front();
         m_draws.pop_front();
@@ -46,6 +46,7 @@ public:
     }
     size_t left() const { return m_draws.size(); }
 
+    float afterScript = 0.0f;
     int reseeds = 0;
     int exhausted = 0; // draws asked for beyond the script
 
@@ -91,12 +92,24 @@ inline void setPrice(GameState &state, Instrument instrument, double price)
     // The quote lines re-read the period's record, so the price must stand there too.
     PeriodPriceRecord &record = state.market.PeriodPrices[static_cast<size_t>(state.clock.tradeDay)];
     switch (instrument) {
-    case Instrument::Oil: record.Oil = static_cast<float>(price); break;
-    case Instrument::Gold: record.Gold = static_cast<float>(price); break;
-    case Instrument::TBond: record.TBond = price; break;
-    case Instrument::SP500: record.SP500 = static_cast<float>(price); break;
-    case Instrument::Cattle: record.Cattle = static_cast<float>(price); break;
-    case Instrument::Soybean: record.Soybean = static_cast<float>(price); break;
+    case Instrument::Oil:
+        record.Oil = static_cast<float>(price);
+        break;
+    case Instrument::Gold:
+        record.Gold = static_cast<float>(price);
+        break;
+    case Instrument::TBond:
+        record.TBond = price;
+        break;
+    case Instrument::SP500:
+        record.SP500 = static_cast<float>(price);
+        break;
+    case Instrument::Cattle:
+        record.Cattle = static_cast<float>(price);
+        break;
+    case Instrument::Soybean:
+        record.Soybean = static_cast<float>(price);
+        break;
     }
 }
 

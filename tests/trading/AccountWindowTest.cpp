@@ -126,8 +126,6 @@ TEST_F(BlowOut, AFillThatLosesTheAccountEndsTheGame)
     EXPECT_EQ(shown.text("Label5"), "");
     EXPECT_EQ(shown.text("Label7"), "$-150,000.00");
     EXPECT_FALSE(shown.controls.at("Label10").visible);
-    EXPECT_EQ(w().lblScore->caption(), "$-150,000.00");
-    EXPECT_EQ(state.account.score, -150000.0f);
 
     const frmGameOver &window = forms.get<frmGameOver>();
     // Centred over the main window (9,540 x 7,220 twips outside) with its own outer 5,500 x 3,675.
@@ -136,9 +134,14 @@ TEST_F(BlowOut, AFillThatLosesTheAccountEndsTheGame)
     EXPECT_EQ(window.twipLeft(), 2620);
     EXPECT_EQ(window.twipTop(), 2073); // 300 + 1,772.5, to the nearest twip
 
-    // "&Play Again": the game waits for "&Forward" to play its first period again.
+    // "&Play Again": the game waits for "&Forward" to play its first period again, its account and
+    // score reset.
     EXPECT_FALSE(programEnd.ended());
     EXPECT_EQ(state.clock.restartMode, 1);
+    EXPECT_EQ(state.clock.tradeDay, 0);
+    EXPECT_EQ(state.account.accountValue, 100000.0f);
+    EXPECT_EQ(state.account.score, 0.0f);
+    EXPECT_EQ(w().lblScore->caption(), "$0.00");
     EXPECT_TRUE(w().btnChangePeriod->visible() && w().btnChangePeriod->enabled());
     EXPECT_TRUE(w().btnTrade->visible() && !w().btnTrade->enabled());
     EXPECT_EQ(w().CurrMarkBanner->caption(), "  Current Market:    (Last Trade  *  Change)");
@@ -200,7 +203,10 @@ TEST_F(BlowOut, TheMarginTestLeavesTheWindowWhereItWas)
     EXPECT_EQ(state.account.totalTrades, 0);
     EXPECT_TRUE(w().btnTrade->visible() && !w().btnTrade->enabled()); // the stage "Restart"
 
-    // The margin-call check at the start of a period centres it.
+    // The margin-call check at the start of a period centres it. "&Play Again" gave a fresh account:
+    // lose it again.
+    loseTheAccount();
+    RecalcAccount(state, Level::Expert);
     host.answerNext(ScriptedModalHost::click(QStringLiteral("btnPlayAgain")));
     MarginCallCheckForwarder(app);
     ASSERT_EQ(showsOf("frmGameOver").size(), 2u);
