@@ -4,6 +4,8 @@
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/ModalHost.h"
 #include "platform/forms/ProcessEnd.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/print/WindowPrinter.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/WindowConnections.h"
@@ -21,6 +23,10 @@ int main(int argc, char *argv[])
     random.randomize();
     tarvello::SystemClock clock;
     tarvello::App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
+    tarvello::help::HelpWindow help;
+    tarvello::print::DefaultPrinter printer;
+    game.help = &help;
+    game.printer = &printer;
     tarvello::connectWindows(game);
     // Loading the main window runs the whole start-up: About, the price database, the Disclaimer.
     forms.get<tarvello::Halvern>();

@@ -10,8 +10,12 @@
 #include "orders/ui/OrderWindow.h"
 #include "ui/AboutWindow.h"
 #include "ui/App.h"
+#include "ui/CommissionsWindow.h"
+#include "ui/CustomWindow.h"
 #include "ui/Halvern.h"
+#include "ui/HelpCommands.h"
 #include "ui/MenuEnabling.h"
+#include "ui/ScreenColorWindow.h"
 
 namespace tarvello {
 
@@ -52,6 +56,18 @@ void connectMainWindow(Halvern &w, App &app)
     w.mnuLevel.setClickHandler([&app](int16_t index) { mnuLevel_Click(app, index); });
     w.mnuDat.setClickHandler([&w](int16_t index) { mnuDat_Click(w, index); });
     w.mnuGameLength.setClickHandler([&app](int16_t index) { mnuGameLength_Click(app, index); });
+
+    // The screen colour schemes, the Help menu's windows, help topics and Print Screen.
+    w.mnuScreenColor->setClickHandler([&app] { mnuScreenColor_Click(app); });
+    w.mnuCommission->setClickHandler([&app] { mnuCommission_Click(app); });
+    w.mnuCustom->setClickHandler([&app] { mnuCustom_Click(app); });
+    w.mnuPrint->setClickHandler([&app] { mnuPrint_Click(app); });
+    w.mnuInstructions->setClickHandler([&app] { mnuInstructions_Click(app); });
+    w.mnuDefinitions.setClickHandler([&app](int16_t index) { mnuDefinitions_Click(app, index); });
+    w.mnuDisclaimer->setClickHandler([&app] { mnuDisclaimer_Click(app); });
+    w.mnuEconomicCalendar->setClickHandler([&app] { mnuEconomicCalendar_Click(app); });
+    w.mnuMorvaine->setClickHandler([&app] { mnuMorvaine_Click(app); });
+    w.mnuHowto->setClickHandler([&app] { mnuHowto_Click(app); });
 }
 
 } // namespace tarvello

@@ -6,9 +6,12 @@
 #include "platform/forms/FormRegistry.h"
 #include "ui/AboutWindow.h"
 #include "ui/App.h"
+#include "ui/CommissionsWindow.h"
+#include "ui/CustomWindow.h"
 #include "ui/DisclaimerWindow.h"
 #include "ui/Halvern.h"
 #include "ui/MainWindowEvents.h"
+#include "ui/ScreenColorWindow.h"
 #include "ui/SummaryWindowEvents.h"
 #include "ui/frmEndofGame.h"
 #include "ui/frmGameOver.h"
@@ -27,6 +30,9 @@ void connectWindows(App &app)
         [&app](frmTradeConfirmation &w) { connectTradeConfirmation(w, app); });
     app.forms.setConnector<frmGameOver>([&app](frmGameOver &w) { connectGameOverWindow(w, app); });
     app.forms.setConnector<frmEndofGame>([&app](frmEndofGame &w) { connectEndOfGameWindow(w, app); });
+    app.forms.setConnector<frmScreenColor>([&app](frmScreenColor &w) { connectScreenColorWindow(w, app); });
+    app.forms.setConnector<frmCustom>([&app](frmCustom &w) { connectCustomWindow(w, app); });
+    app.forms.setConnector<frmCommiss>([&app](frmCommiss &w) { connectCommissionsWindow(w, app); });
     connectGameFlowWindows(app);
 }
 

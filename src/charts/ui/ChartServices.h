@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace tarvello {
 
 struct App;
@@ -21,6 +23,12 @@ void ApplyGraphColors(App &app);          // colours of both charts for the scre
 // Tick game). Neither redraws: the game's data load resets and draws the charts.
 void SetGraphTitle(App &app, Graph graph, const QString &title);
 void SetGraphDisplay(App &app, Graph graph, int value);
+
+// The four colour settings of a chart control that the screen colour schemes make: the chart colour
+// and the item colour are palette numbers (0 to 15); the item colour applies to the item the item
+// number chose last. They do not redraw; ApplyGraphColors follows them.
+enum class GraphColorSetting : uint8_t { ChartColor, SelectionNumber, ItemNumber, ItemColor };
+void SetGraphColorSetting(App &app, Graph graph, GraphColorSetting setting, int16_t value);
 
 // The chart instrument list's selection (by the player or by code, ChartCommands.cpp): charts the
 // chosen instrument, ticks its Graph Options item alone and redraws both charts.

@@ -11,5 +11,6 @@ void PlotBothGraphs(App &, int) {}
 void ApplyGraphColors(App &) {}
 void SetGraphTitle(App &, Graph, const QString &) {}
 void SetGraphDisplay(App &, Graph, int) {}
+void SetGraphColorSetting(App &, Graph, GraphColorSetting, int16_t) {}
 
 } // namespace tarvello

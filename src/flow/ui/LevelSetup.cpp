@@ -9,6 +9,7 @@
 #include "ui/Halvern.h"
 #include "ui/LevelLayout.h"
 #include "ui/MenuEnabling.h"
+#include "ui/Schemes.h"
 
 #include <initializer_list>
 
@@ -107,22 +108,10 @@ void refreshAccountCaptions(Halvern &w, GameState &state)
 // a background that is no scheme leaves them as they are.
 void setFrameColours(Halvern &w, Level level)
 {
-    using namespace forms::colors;
-    const bool novice = level == Level::Novice;
-    forms::VbColor colour = 0;
-    switch (w.backColor()) {
-    case kWhite:
-        colour = kBlack;
-        break;
-    case kGray:
-        colour = novice ? kBlue : kDarkRed;
-        break;
-    case kBlack:
-        colour = novice ? kCyan : kRed;
-        break;
-    default:
+    const auto scheme = schemeOf(w.backColor());
+    if (!scheme)
         return;
-    }
+    const forms::VbColor colour = levelShapeColor(*scheme, level);
     w.ShapeNextPeriod->setBorderColor(colour);
     w.shapeTradeCentral->setBorderColor(colour);
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QTextBrowser;
+class QWidget;
+class QUrl;
+
+namespace tarvello::help {
+
+// The help commands the game sends, with the values the old help engine gave them.
+enum HelpCommand : uint32_t { HELP_CONTEXT = 1, HELP_QUIT = 2, HELP_CONTENTS = 3 };
+
+// One page of the game's own help, found by its context number; the contents page has number 0.
+struct HelpPage {
+    int32_t context;
+    QString title;
+    QString html;
+};
+
+const std::vector<HelpPage> &helpPages();
+const HelpPage *findHelpPage(int32_t context);
+
+// Where the help commands go. The call returns at once and reports nothing: a topic that does not
+// exist shows a page that says so; closing when nothing is open does nothing.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void winHelp(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) = 0;
+};
+
+// The game's help window: a window of its own beside the game (not modal), showing one page at a time,
+// with links between the pages.
+class HelpWindow final : public HelpViewer {
+public:
+    HelpWindow();
+    ~HelpWindow() override;
+    HelpWindow(const HelpWindow &) = delete;
+    HelpWindow &operator=(const HelpWindow &) = delete;
+
+    void winHelp(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) override;
+
+    bool isOpen() const;
+    int32_t shownContext() const { return shown_; } // -1 when no page of ours is shown
+    QTextBrowser *browser() const;
+
+private:
+    void show(int32_t context);
+    void followLink(const QUrl &url);
+
+    QPointer<QTextBrowser> browser_;
+    int32_t shown_ = -1;
+};
+
+} // namespace tarvello::help

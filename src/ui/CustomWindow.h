@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+
+namespace tarvello {
+
+struct App;
+
+// "Custom Programming": the maker's offer of custom programming and how to reach them. Modal over the
+// main window; it does not colour itself (a scheme change recolours it).
+class frmCustom : public forms::Form {
+    Q_OBJECT
+public:
+    frmCustom();
+
+    forms::Label *Label3, *lblTop, *lblBottom;
+    forms::CommandButton *cmdOK;
+};
+
+namespace custom {
+
+QString windowCaption();
+QString offerText();   // lblTop
+QString contactText(); // lblBottom
+
+void Form_Load(frmCustom &w);
+void cmdOK_Click(App &app);
+
+} // namespace custom
+
+// Help > "C&ustom Programming".
+void mnuCustom_Click(App &app);
+
+void connectCustomWindow(frmCustom &w, App &app);
+
+} // namespace tarvello

@@ -1,0 +1,82 @@
+// The scheme colours of the other windows that follow a scheme change at once.
+#include "charts/ui/ChartServices.h"
+#include "flow/ui/frmLevelSelected.h"
+#include "platform/forms/FormRegistry.h"
+#include "platform/forms/Runtime.h"
+#include "ui/App.h"
+#include "ui/CustomWindow.h"
+#include "ui/Halvern.h"
+#include "ui/ScreenColorWindow.h"
+#include "ui/frmEndofGame.h"
+#include "ui/frmTradeConfirmation.h"
+
+namespace tarvello {
+
+using namespace forms::colors;
+
+namespace {
+
+// Black, Gray and Monochrome, in that order.
+ColorPair pick(Scheme scheme, ColorPair black, ColorPair gray, ColorPair mono)
+{
+    return scheme == Scheme::Black ? black : scheme == Scheme::Gray ? gray : mono;
+}
+
+void setPair(forms::Control &control, ColorPair pair)
+{
+    control.setForeColor(pair.fore);
+    control.setBackColor(pair.back);
+}
+
+void colorCustom(frmCustom &w, Scheme scheme)
+{
+    const ColorPair labels = pick(scheme, {kYellow, kBlue}, {kYellow, kBlue}, {kWhite, kBlack});
+    w.setBackColor(scheme == Scheme::Mono ? kBlack : kCyan);
+    for (forms::Label *label : {w.lblTop, w.lblBottom, w.Label3})
+        setPair(*label, labels);
+}
+
+void colorEndOfGame(frmEndofGame &w, Scheme scheme)
+{
+    const ColorPair pair = pick(scheme, {kYellow, kBlue}, {kYellow, kBlue}, {kBlack, kGray});
+    w.setBackColor(pair.back);
+    for (forms::Label *label : {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7,
+                                w.Label8, w.Label9, w.Label10, w.Label11, w.label12})
+        setPair(*label, pair);
+}
+
+void colorLevelDetail(frmLevelSelected &w, Scheme scheme)
+{
+    for (forms::Label *label : {w.lblLevel, w.lblMaxGameLength, w.lblNewsOptions, w.lblDataType})
+        label->setForeColor(scheme == Scheme::Mono ? kBlack : kBlue);
+}
+
+void colorTradeConfirmation(frmTradeConfirmation &w, Scheme scheme)
+{
+    const ColorPair pair = pick(scheme, {kYellow, kMagenta}, {kYellow, kMagenta}, {kWhite, kBlack});
+    w.setBackColor(pair.back);
+    w.setForeColor(pair.fore);
+    setPair(*w.lblTradeConfirmation, pair);
+}
+
+} // namespace
+
+void ApplySchemeToForms(App &app)
+{
+    forms::doEvents();
+    if (const auto scheme = schemeOf(app.main().backColor())) {
+        // Touching a window loads it, hidden, when it is not loaded yet.
+        colorCustom(app.forms.get<frmCustom>(), *scheme);
+        colorEndOfGame(app.forms.get<frmEndofGame>(), *scheme);
+        colorLevelDetail(app.forms.get<frmLevelSelected>(), *scheme);
+        if (*scheme == Scheme::Black) {
+            SetGraphColorSetting(app, Graph::Left, GraphColorSetting::ChartColor, 14);
+            SetGraphColorSetting(app, Graph::Right, GraphColorSetting::ChartColor, 14);
+            ApplyGraphColors(app);
+        }
+        colorTradeConfirmation(app.forms.get<frmTradeConfirmation>(), *scheme);
+    }
+    forms::doEvents();
+}
+
+} // namespace tarvello

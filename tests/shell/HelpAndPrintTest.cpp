@@ -1,0 +1,151 @@
+#include "ShellFixture.h"
+
+#include "platform/help/HelpViewer.h"
+#include "platform/print/WindowPrinter.h"
+#include "ui/Halvern.h"
+#include "ui/HelpCommands.h"
+
+#include <QTextBrowser>
+
+#include <functional>
+
+namespace tarvello::test {
+namespace {
+
+struct HelpCall {
+    uint32_t command;
+    int32_t data;
+    bool windowEnabled;
+    bool menusEnabled;
+    bool operator==(const HelpCall &) const = default;
+};
+
+class RecordingHelp final : public help::HelpViewer {
+public:
+    explicit RecordingHelp(Halvern *&w) : w_(w) {}
+    void winHelp(QWidget *, const QString &, uint32_t command, int32_t data) override
+    {
+        calls.push_back({command, data, w_->enabled(), w_->mnuGame->enabled()});
+    }
+    std::vector<HelpCall> calls;
+
+private:
+    Halvern *&w_;
+};
+
+class HelpTest : public ShellTest {
+protected:
+    HelpTest()
+    {
+        window = &w();
+        app.help = &help;
+    }
+    Halvern *window = nullptr;
+    RecordingHelp help{window};
+};
+
+// Each topic first closes any help window, then opens its page with the main window and its menus
+// disabled; both are enabled again afterwards.
+TEST_F(HelpTest, TopicsCloseHelpThenOpenTheirPage)
+{
+    struct Case {
+        const char *name;
+        std::function<void()> click;
+        uint32_t command;
+        int32_t data;
+    };
+    const Case cases[] = {
+        {"Instructions", [this] { w().mnuInstructions->click(); }, help::HELP_CONTENTS, 0},
+        {"Definitions A-L", [this] { w().mnuDefinitions[0]->click(); }, help::HELP_CONTEXT, 1003},
+        {"Definitions M-Z", [this] { w().mnuDefinitions[1]->click(); }, help::HELP_CONTEXT, 1004},
+        {"Disclaimer", [this] { w().mnuDisclaimer->click(); }, help::HELP_CONTEXT, 1006},
+        {"Morvaine", [this] { w().mnuMorvaine->click(); }, help::HELP_CONTEXT, 1009},
+        {"How to", [this] { w().mnuHowto->click(); }, help::HELP_CONTEXT, 1012},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        help.calls.clear();
+        c.click();
+        const std::vector<HelpCall> expected = {{help::HELP_QUIT, 0, false, false},
+                                                {c.command, c.data, false, false}};
+        EXPECT_EQ(help.calls, expected);
+        EXPECT_TRUE(w().enabled());
+        EXPECT_TRUE(w().mnuGame->enabled());
+    }
+}
+
+TEST_F(HelpTest, EconomicCalendarDisablesNothingAndEnablesBoth)
+{
+    w().mnuSettings->setEnabled(true);
+    w().mnuEconomicCalendar->click();
+    const std::vector<HelpCall> expected = {{help::HELP_QUIT, 0, true, true},
+                                            {help::HELP_CONTEXT, 1007, true, true}};
+    EXPECT_EQ(help.calls, expected);
+    EXPECT_TRUE(w().enabled());
+    EXPECT_TRUE(w().mnuZelk->enabled());
+}
+
+TEST(HelpWindow, ShowsPagesByNumberAndCloses)
+{
+    help::HelpWindow viewer;
+    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_QUIT, 0); // nothing open: nothing happens
+    EXPECT_FALSE(viewer.isOpen());
+
+    for (int32_t context : {1003, 1004, 1006, 1007, 1009, 1012}) {
+        SCOPED_TRACE(context);
+        ASSERT_NE(help::findHelpPage(context), nullptr);
+        viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, context);
+        EXPECT_TRUE(viewer.isOpen());
+        EXPECT_EQ(viewer.shownContext(), context);
+        EXPECT_TRUE(viewer.browser()->windowTitle().endsWith(help::findHelpPage(context)->title));
+    }
+    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTENTS, 0);
+    EXPECT_EQ(viewer.shownContext(), 0);
+    // The contents page links every topic.
+    for (const help::HelpPage &page : help::helpPages())
+        if (page.context != 0)
+            EXPECT_TRUE(help::findHelpPage(0)->html.contains(QStringLiteral("topic:%1").arg(page.context)));
+
+    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, 41067);
+    EXPECT_EQ(viewer.shownContext(), -1);
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("Topic not found")));
+
+    viewer.winHelp(nullptr, QString(), help::HELP_QUIT, 0);
+    EXPECT_FALSE(viewer.isOpen());
+}
+
+class RecordingPrinter final : public print::WindowPrinter {
+public:
+    bool printWindow(QWidget &window) override
+    {
+        printed.push_back(window.objectName());
+        return succeeds;
+    }
+    void showMessage(QWidget *owner, const QString &title, const QString &text) override
+    {
+        messages.push_back({owner ? owner->objectName() : QString(), title, text});
+    }
+    bool succeeds = true;
+    std::vector<QString> printed;
+    std::vector<std::array<QString, 3>> messages;
+};
+
+TEST_F(ShellTest, PrintScreenPrintsTheMainWindowOrSaysItCouldNot)
+{
+    RecordingPrinter printer;
+    app.printer = &printer;
+    w().mnuPrint->click();
+    EXPECT_EQ(printer.printed, std::vector<QString>{QStringLiteral("Halvern")});
+    EXPECT_TRUE(printer.messages.empty());
+
+    printer.succeeds = false;
+    w().mnuPrint->click();
+    ASSERT_EQ(printer.messages.size(), 1u);
+    EXPECT_EQ(printer.messages[0][0], "Halvern");
+    EXPECT_EQ(printer.messages[0][1], "Tarvello");
+    EXPECT_EQ(printer.messages[0][2], "The form could not be printed.");
+    EXPECT_TRUE(w().enabled());
+}
+
+} // namespace
+} // namespace tarvello::test
