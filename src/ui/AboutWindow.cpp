@@ -6,6 +6,9 @@
 #include "platform/forms/Runtime.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
+#include "ui/Schemes.h"
+
+#include <vector>
 
 namespace tarvello {
 
@@ -83,14 +86,12 @@ void Form_Activate(frmAboutHalvern &w, App &app)
     // The labels take the main window's colours; in the black scheme the window around them is dark
     // green. "OK" keeps its own.
     const Halvern &main = app.main();
-    const forms::VbColor text = main.foreColor();
-    const forms::VbColor back = main.backColor();
-    w.setForeColor(text);
-    w.setBackColor(back == forms::colors::kBlack ? forms::colors::kDarkGreen : back);
-    for (const LabelRow &row : kLabels) {
-        (w.*row.member)->setForeColor(text);
-        (w.*row.member)->setBackColor(back);
-    }
+    std::vector<forms::Control *> labels;
+    for (const LabelRow &row : kLabels)
+        labels.push_back(w.*row.member);
+    colorWindow(w, {main.foreColor(), main.backColor()}, labels);
+    if (main.backColor() == forms::colors::kBlack)
+        w.setBackColor(forms::colors::kDarkGreen);
 }
 
 void cmdOK_Click(App &app)
