@@ -1,6 +1,9 @@
 // The scheme colours of the other windows that follow a scheme change at once.
 #include "charts/ui/ChartServices.h"
+#include "charts/ui/StockGraphWindow.h"
 #include "flow/ui/frmLevelSelected.h"
+#include "news/ui/EconCalendarWindow.h"
+#include "news/ui/EconomicNewsStoryWindow.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
 #include "ui/App.h"
@@ -22,7 +25,7 @@ ColorPair pick(Scheme scheme, ColorPair black, ColorPair gray, ColorPair mono)
     return scheme == Scheme::Black ? black : scheme == Scheme::Gray ? gray : mono;
 }
 
-void setPair(forms::Control &control, ColorPair pair)
+template <class T> void setPair(T &control, ColorPair pair)
 {
     control.setForeColor(pair.fore);
     control.setBackColor(pair.back);
@@ -34,6 +37,42 @@ void colorCustom(frmCustom &w, Scheme scheme)
     w.setBackColor(scheme == Scheme::Mono ? kBlack : kCyan);
     for (forms::Label *label : {w.lblTop, w.lblBottom, w.Label3})
         setPair(*label, labels);
+}
+
+// The two economic windows: yellow on very dark red, black on gray in monochrome.
+ColorPair economicPair(Scheme scheme)
+{
+    return scheme == Scheme::Mono ? ColorPair{kBlack, kGray} : ColorPair{kYellow, kVeryDarkRed};
+}
+
+void colorEconCalendar(frmEconCalendar &w, Scheme scheme)
+{
+    const ColorPair pair = economicPair(scheme);
+    w.setBackColor(pair.back);
+    for (forms::Label *label : w.labels)
+        setPair(*label, pair);
+    for (forms::Line *line : w.lines)
+        line->setBorderColor(pair.fore);
+}
+
+void colorNewsStory(frmEconomicNewsStory &w, Scheme scheme)
+{
+    const ColorPair pair = economicPair(scheme);
+    setPair(w, pair);
+    setPair(*w.Label1, pair);
+}
+
+void colorStockGraph(frmStockGraph &w, Scheme scheme)
+{
+    // In gray the window keeps a yellow text colour while its controls turn blue.
+    const ColorPair controls = pick(scheme, {kYellow, kBlue}, {kBlue, kGray}, {kWhite, kBlack});
+    w.setForeColor(scheme == Scheme::Mono ? kWhite : kYellow);
+    w.setBackColor(controls.back);
+    const std::initializer_list<forms::Control *> coloured = {w.ckAll,    w.ckBF,    w.ckLine,   w.ckMean,
+                                                              w.ckMinMax, w.ckSD,    w.optFrame, w.Label2,
+                                                              w.Option1,  w.Option2, w.Option3};
+    for (forms::Control *control : coloured)
+        setPair(*control, controls);
 }
 
 void colorEndOfGame(frmEndofGame &w, Scheme scheme)
@@ -67,6 +106,8 @@ void ApplySchemeToForms(App &app)
     if (const auto scheme = schemeOf(app.main().backColor())) {
         // Touching a window loads it, hidden, when it is not loaded yet.
         colorCustom(app.forms.get<frmCustom>(), *scheme);
+        colorEconCalendar(app.forms.get<frmEconCalendar>(), *scheme);
+        colorNewsStory(app.forms.get<frmEconomicNewsStory>(), *scheme);
         colorEndOfGame(app.forms.get<frmEndofGame>(), *scheme);
         colorLevelDetail(app.forms.get<frmLevelSelected>(), *scheme);
         if (*scheme == Scheme::Black) {
@@ -74,6 +115,7 @@ void ApplySchemeToForms(App &app)
             SetGraphColorSetting(app, Graph::Right, GraphColorSetting::ChartColor, 14);
             ApplyGraphColors(app);
         }
+        colorStockGraph(app.forms.get<frmStockGraph>(), *scheme);
         colorTradeConfirmation(app.forms.get<frmTradeConfirmation>(), *scheme);
     }
     forms::doEvents();

@@ -1,6 +1,9 @@
 #include "ui/WindowConnections.h"
 
+#include "charts/ui/StockGraphWindow.h"
 #include "flow/ui/FlowWindows.h"
+#include "news/ui/EconCalendarWindow.h"
+#include "news/ui/EconomicNewsStoryWindow.h"
 #include "news/ui/NotificationBox.h"
 #include "orders/ui/TradeConfirmation.h"
 #include "platform/forms/FormRegistry.h"
@@ -33,6 +36,12 @@ void connectWindows(App &app)
     app.forms.setConnector<frmScreenColor>([&app](frmScreenColor &w) { connectScreenColorWindow(w, app); });
     app.forms.setConnector<frmCustom>([&app](frmCustom &w) { connectCustomWindow(w, app); });
     app.forms.setConnector<frmCommiss>([&app](frmCommiss &w) { connectCommissionsWindow(w, app); });
+    app.forms.setConnector<frmEconCalendar>(
+        [](frmEconCalendar &w) { w.setLoadHandler([&w] { econcalendar::Form_Load(w); }); });
+    app.forms.setConnector<frmEconomicNewsStory>(
+        [&app](frmEconomicNewsStory &w) { w.setLoadHandler([&w, &app] { newsstory::Form_Load(w, app); }); });
+    app.forms.setConnector<frmStockGraph>(
+        [](frmStockGraph &w) { w.setLoadHandler([&w] { stockgraph::Form_Load(w); }); });
     connectGameFlowWindows(app);
 }
 

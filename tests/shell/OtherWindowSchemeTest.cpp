@@ -1,6 +1,9 @@
 #include "ShellFixture.h"
 
+#include "charts/ui/StockGraphWindow.h"
 #include "flow/ui/frmLevelSelected.h"
+#include "news/ui/EconCalendarWindow.h"
+#include "news/ui/EconomicNewsStoryWindow.h"
 #include "ui/AboutWindow.h"
 #include "ui/CommissionsWindow.h"
 #include "ui/CustomWindow.h"
@@ -41,6 +44,24 @@ TEST_F(ShellTest, SchemeChangeRecoloursTheOtherWindows)
          {Scheme::Mono, kGray, kBlack, kGray},
          [this]() -> forms::Form & { return forms.get<frmEndofGame>(); },
          [this]() -> forms::Control & { return *forms.get<frmEndofGame>().label12; }},
+        {"frmEconCalendar",
+         {Scheme::Black, kVeryDarkRed, kYellow, kVeryDarkRed},
+         {Scheme::Gray, kVeryDarkRed, kYellow, kVeryDarkRed},
+         {Scheme::Mono, kGray, kBlack, kGray},
+         [this]() -> forms::Form & { return forms.get<frmEconCalendar>(); },
+         [this]() -> forms::Control & { return *forms.get<frmEconCalendar>().labels[13]; }},
+        {"frmEconomicNewsStory",
+         {Scheme::Black, kVeryDarkRed, kYellow, kVeryDarkRed},
+         {Scheme::Gray, kVeryDarkRed, kYellow, kVeryDarkRed},
+         {Scheme::Mono, kGray, kBlack, kGray},
+         [this]() -> forms::Form & { return forms.get<frmEconomicNewsStory>(); },
+         [this]() -> forms::Control & { return *forms.get<frmEconomicNewsStory>().Label1; }},
+        {"frmStockGraph",
+         {Scheme::Black, kBlue, kYellow, kBlue},
+         {Scheme::Gray, kGray, kBlue, kGray},
+         {Scheme::Mono, kBlack, kWhite, kBlack},
+         [this]() -> forms::Form & { return forms.get<frmStockGraph>(); },
+         [this]() -> forms::Control & { return *forms.get<frmStockGraph>().Option3; }},
         {"frmTradeConfirmation",
          {Scheme::Black, kMagenta, kYellow, kMagenta},
          {Scheme::Gray, kMagenta, kYellow, kMagenta},
@@ -60,6 +81,9 @@ TEST_F(ShellTest, SchemeChangeRecoloursTheOtherWindows)
             EXPECT_EQ(wc.label().foreColor(), c.labelFore);
             EXPECT_EQ(wc.label().backColor(), c.labelBack);
         }
+        EXPECT_EQ(forms.get<frmEconCalendar>().lines[3]->borderColor(),
+                  scheme == Scheme::Mono ? kBlack : kYellow);
+        EXPECT_EQ(forms.get<frmStockGraph>().foreColor(), scheme == Scheme::Mono ? kWhite : kYellow);
     }
 }
 

@@ -44,9 +44,7 @@ void HelpWindow::winHelp(QWidget *, const QString &, uint32_t command, int32_t d
 {
     switch (command) {
     case HELP_QUIT:
-        if (browser_)
-            browser_->deleteLater();
-        browser_ = nullptr;
+        delete browser_.data();
         shown_ = -1;
         break;
     case HELP_CONTENTS:
