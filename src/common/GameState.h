@@ -28,9 +28,9 @@ struct GameSettings {
     int16_t levelChosenFromMenu = 0;    // LevelChosenFromMenu: 1 once the level menu has been used
     DataKind dataType = DataKind::None; // DataType
     GameLengthOption lengthOption = GameLengthOption::None; // the options dialog's length button
-    int16_t gameLength = 0;                                 // GameLength: the index of the game's final period
-    double endDate = 0.0;                                   // EndDate, a day serial
-    int16_t gameYear = 0; // GameYear: the year of the historical period; 0 until one is chosen
+    int16_t gameLength = 0; // GameLength: the index of the game's final period
+    double endDate = 0.0;   // EndDate, a day serial
+    int16_t gameYear = 0;   // GameYear: the year of the historical period; 0 until one is chosen
 };
 
 // The game clock; game flow adds the rest of it.
@@ -44,7 +44,7 @@ struct GameClock {
     bool advancingPeriod = false;
     int16_t tradeDaysInPeriod = 0; // TradeDaysInPeriod: the trading days of the last calendar load
     bool endOfCalendar = false;    // EndOfCalendar: the loaded calendar has no further day
-    bool tradingStarted = false; // TradingStarted: period 1 of some game has begun; never reset
+    bool tradingStarted = false;   // TradingStarted: period 1 of some game has begun; never reset
     // Clock texts for a time axis: the eight hours of a Tick game, or the close of a Daily one.
     std::array<QString, 8> timeAxisLabels{};
 };
@@ -58,6 +58,8 @@ struct NewsState {
     // Choices of "&Annual" and "&Daily" in the News Reports menu: an odd count shows the check mark.
     int16_t annualNewsClicks = 0;
     int16_t dailyNewsClicks = 0;
+    // HintMarker: no helpful hint until the period index has passed it; kept for the whole run.
+    int16_t hintMarker = 0;
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they

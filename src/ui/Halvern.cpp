@@ -273,12 +273,13 @@ void Halvern::buildOtherControls()
                                 QStringLiteral("cboCommodity"));
     cboCommodity->setTwipRect({3240, 240, 1935, 315});
 
-    // The two grids share one place over the charts; the grid stand-ins use the window's font.
-    newsgrid = new StandIn(client(), QStringLiteral("newsgrid"), QStringLiteral("Grid"));
-    TradeGrid = new StandIn(client(), QStringLiteral("TradeGrid"), QStringLiteral("Grid"));
-    for (StandIn *grid : {newsgrid, TradeGrid}) {
-        grid->setTwipRect({3000, 840, 6100, 1452});
-        grid->setVisible(false);
+    // The two report grids share one place over the charts.
+    newsgrid = new grid::Grid(client(), QStringLiteral("newsgrid"));
+    TradeGrid = new grid::Grid(client(), QStringLiteral("TradeGrid"));
+    for (grid::Grid *report : {newsgrid, TradeGrid}) {
+        report->setTwipRect({3000, 840, 6100, 1452});
+        report->setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
+        report->setVisible(false);
     }
 
     inputUnits = new TextBox(client(), QStringLiteral("inputUnits"), QStringLiteral("Text1"));

@@ -4,6 +4,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MenuItem.h"
+#include "platform/grid/Grid.h"
 #include "ui/StandIn.h"
 
 namespace tarvello {
@@ -60,7 +61,7 @@ public:
     Label *Label8;
     Shape *Shape3;
     CommandButton *btnTradeHist, *btnNewsHist;
-    StandIn *newsgrid, *TradeGrid;
+    grid::Grid *newsgrid, *TradeGrid;
     Label *LabelNH, *LabelTH;
     Shape *Shape2;
     CommandButton *btnCloseNewsHist, *btnCloseTradeHistory;

@@ -7,6 +7,7 @@
 #include "flow/ui/NewGame.h"
 #include "flow/ui/SettingsMenus.h"
 #include "flow/ui/Startup.h"
+#include "news/ui/NewsReports.h"
 #include "orders/ui/OrderWindow.h"
 #include "ui/AboutWindow.h"
 #include "ui/App.h"
@@ -68,6 +69,7 @@ void connectMainWindow(Halvern &w, App &app)
     w.mnuEconomicCalendar->setClickHandler([&app] { mnuEconomicCalendar_Click(app); });
     w.mnuMorvaine->setClickHandler([&app] { mnuMorvaine_Click(app); });
     w.mnuHowto->setClickHandler([&app] { mnuHowto_Click(app); });
+    connectNewsReports(w, app);
 }
 
 } // namespace tarvello

@@ -6,8 +6,8 @@
 
 namespace tarvello {
 
-// Stands where a control that is not built yet will go (the chart controls GraphLeft and GraphRight,
-// the grids newsgrid and TradeGrid): it keeps the control's name, kind, place and own flags, and draws
+// Stands where a control that is not built yet will go (the chart controls GraphLeft and
+// GraphRight): it keeps the control's name, kind, place and own flags, and draws
 // a plain frame with a title so that the screen shows where it is. The real controls replace it.
 class StandIn : public forms::ControlWidget<QFrame> {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "flow/ui/FlowWindows.h"
 #include "news/ui/EconCalendarWindow.h"
 #include "news/ui/EconomicNewsStoryWindow.h"
+#include "news/ui/NewsWindow.h"
 #include "news/ui/NotificationBox.h"
 #include "orders/ui/TradeConfirmation.h"
 #include "platform/forms/FormRegistry.h"
@@ -27,6 +28,7 @@ void connectWindows(App &app)
     app.forms.setConnector<Halvern>([&app](Halvern &w) { connectMainWindow(w, app); });
     app.forms.setConnector<frmPlayerNotification>(
         [&app](frmPlayerNotification &w) { connectNotificationBox(w, app); });
+    app.forms.setConnector<frmNewsDisplay>([&app](frmNewsDisplay &w) { connectNewsWindow(w, app); });
     app.forms.setConnector<frmAboutHalvern>([&app](frmAboutHalvern &w) { connectAboutWindow(w, app); });
     app.forms.setConnector<frmDisclaimer>([&app](frmDisclaimer &w) { connectDisclaimer(w, app); });
     app.forms.setConnector<frmTradeConfirmation>(

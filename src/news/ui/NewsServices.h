@@ -4,8 +4,7 @@ namespace tarvello {
 
 struct App;
 
-// What the period advance asks of the news subsystem. Until news, hints and reports are built these
-// are plain stand-ins (NewsStandIns.cpp) that show nothing; the news code replaces them.
+// What the period advance asks of the news subsystem.
 void ShowHelpfulHints(App &app);     // at most one hint per call
 void ShowTickNewsReleases(App &app); // the releases of the new trading time (Tick games)
 void GenerateEconomicRelease(App &app);

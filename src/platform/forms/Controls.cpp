@@ -225,6 +225,18 @@ void MultiLineTextBox::click()
     run(click_);
 }
 
+void MultiLineTextBox::dblClick()
+{
+    run(dblClick_);
+}
+
+void MultiLineTextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        dblClick();
+}
+
 void MultiLineTextBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);

@@ -121,19 +121,23 @@ public:
     const QString &text() const { return text_; }
     void setText(const QString &text);
     void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
+    void setDblClickHandler(ClickHandler handler) { dblClick_ = std::move(handler); }
 
-    // The player's click in the text.
+    // The player's click, and double click, in the text.
     void click();
+    void dblClick();
 
     QString displayText() const override { return text_; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void applyColors() override;
 
 private:
     QString text_;
     ClickHandler click_;
+    ClickHandler dblClick_;
 };
 
 // The key code the game's key-down procedures expect for a Qt key event; 0 for keys it has no code for.

@@ -1,0 +1,276 @@
+#include "charts/ui/ChartServices.h"
+#include "common/GameState.h"
+#include "data/PriceDatabase.h"
+#include "news/BackgroundYear.h"
+#include "news/ReportTexts.h"
+#include "news/ui/NewsReports.h"
+#include "news/ui/NewsWindow.h"
+#include "news/ui/Notification.h"
+#include "platform/forms/Runtime.h"
+#include "platform/forms/VbFont.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+#include "ui/MenuEnabling.h"
+
+#include <cmath>
+
+namespace tarvello {
+
+namespace {
+
+constexpr int kGridLeft = 3000;
+constexpr int kGridWidth = 6100;
+constexpr int kGridHeight = 1452;
+constexpr int kFrameMargin = 252; // the frame is this much taller than the grid
+constexpr int kCloseLeft = 5161;
+constexpr int kChartWidth = 3132;
+constexpr int kNoviceCloseChartWidth = 3312;
+
+// The width of a text in the main window's font, in whole twips.
+int textWidth(const Halvern &w, const QString &text)
+{
+    return forms::textWidthTwips(w.fontSpec(), text);
+}
+
+// Steps the opening of either report shares when it has something to list: the charts and the chart
+// controls give way to the grid.
+void clearChartsForReport(Halvern &w)
+{
+    w.GraphLeft->setVisible(false);
+    w.GraphRight->setVisible(false);
+    forms::doEvents();
+    w.cboCommodity->setVisible(false);
+    w.mnuGraphOpt->setEnabled(false);
+    w.mnuGraphType->setEnabled(false);
+    w.btnTradeHist->setEnabled(false);
+    w.btnNewsHist->setEnabled(false);
+}
+
+// Closing either report brings the charts back. The instrument list stays hidden at Novice, where only
+// Oil is charted; the graph menus come back at every level (they were only switched off for the report).
+// The news report also puts the chart widths back.
+enum class Closing { News, Trades };
+void restoreCharts(App &app, Closing report)
+{
+    Halvern &w = app.main();
+    const bool novice = app.state.settings.level == Level::Novice;
+    if (report == Closing::News) {
+        forms::Control &chart = novice ? static_cast<forms::Control &>(*w.GraphLeft) : *w.GraphRight;
+        const int width = novice ? kNoviceCloseChartWidth : kChartWidth;
+        if (chart.twipWidth() != width)
+            chart.setTwipWidth(width);
+    }
+    if (!novice)
+        w.cboCommodity->setVisible(true);
+    w.GraphLeft->setVisible(true);
+    w.GraphRight->setVisible(true);
+    w.mnuGraphOpt->setEnabled(true);
+    w.mnuGraphType->setEnabled(true);
+}
+
+// Empties every cell, so that nothing of an earlier report shows where this one writes nothing.
+void clearGrid(grid::Grid &g)
+{
+    for (int r = 0; r < g.rows(); ++r)
+        for (int c = 0; c < g.cols(); ++c) {
+            g.setRow(r);
+            g.setCol(c);
+            g.setText(QString());
+        }
+}
+
+template <size_t N> void writeRow(grid::Grid &g, int row, const std::array<QString, N> &cells)
+{
+    g.setRow(row);
+    for (size_t c = 0; c < N; ++c) {
+        g.setCol(static_cast<int>(c));
+        g.setText(cells[c]);
+    }
+}
+
+void placeGrid(grid::Grid &g, int height)
+{
+    g.setTwipLeft(kGridLeft);
+    g.setTwipHeight(height);
+    g.setTwipWidth(kGridWidth);
+}
+
+void buildDailyNewsHistory(App &app)
+{
+    GameState &state = app.state;
+    if (const auto year = BackgroundYearOfNewYear(state.settings.startDate))
+        state.settings.gameYear = *year;
+    const QString story =
+        GetOverviewNews(state.priceDatabase, state.settings.startDate, state.chart.selectedCommodity);
+    ShowNewsText(app, BackgroundCaption(state), story);
+}
+
+void buildTickNewsHistory(App &app)
+{
+    GameState &state = app.state;
+    Halvern &w = app.main();
+    const int n = static_cast<int>(state.news.newsItems.size());
+    state.news.newsEventCount = static_cast<int16_t>(n);
+    if (n <= 0) {
+        ShowNotification(app, QStringLiteral("News History"), QStringLiteral("* No News Stories *"),
+                         QString(), 3);
+        forms::doEvents();
+        ShowGraphs(app);
+        return;
+    }
+    grid::Grid &g = *w.newsgrid;
+    const NewsReportPlace place = NewsReportPlaceFor(n);
+    placeGrid(g, place.gridHeight);
+    w.Shape2->setTwipHeight(place.frameHeight);
+    w.btnCloseNewsHist->setTwipHeight(372);
+    w.btnCloseNewsHist->setTwipTop(place.closeTop);
+
+    w.Shape2->setVisible(true);
+    DisableVisibleButtons(w);
+    w.btnChangePeriod->setEnabled(false);
+    w.btnTrade->setEnabled(false);
+    g.setVisible(true);
+    w.LabelNH->setVisible(true);
+    w.btnCloseNewsHist->setTwipLeft(kCloseLeft);
+    w.btnCloseNewsHist->setVisible(true);
+
+    g.setCols(kNewsColumns);
+    g.setRows(n + 1);
+    clearGrid(g);
+    const auto headings = NewsHistoryHeadings();
+    const std::array<int, kNewsColumns> widths = {
+        textWidth(w, headings[0]) + 100, 1000, textWidth(w, headings[2]) + 200,
+        textWidth(w, NewsTitleSizingText()) + 100, textWidth(w, headings[4]) + 400};
+    writeRow(g, 0, headings);
+    for (int c = 0; c < kNewsColumns; ++c)
+        g.setColWidth(c, widths[static_cast<size_t>(c)]);
+    for (int i = 0; i < n; ++i) {
+        const int k = n - i;
+        writeRow(g, i + 1, NewsHistoryRow(state.news.newsItems[static_cast<size_t>(k - 1)], k));
+    }
+}
+
+} // namespace
+
+void btnNewsHist_Click(App &app)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    if (app.state.settings.dataType == DataKind::Tick && !app.state.news.newsItems.empty())
+        clearChartsForReport(w);
+    BuildNewsHistory(app);
+    w.setEnabled(true);
+    EnableMainMenus(w);
+}
+
+void BuildNewsHistory(App &app)
+{
+    if (app.state.settings.dataType == DataKind::Daily)
+        buildDailyNewsHistory(app);
+    else
+        buildTickNewsHistory(app);
+}
+
+void btnCloseNewsHist_Click(App &app)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    restoreCharts(app, Closing::News);
+    w.LabelNH->setVisible(false);
+    w.newsgrid->setVisible(false);
+    w.btnCloseNewsHist->setVisible(false);
+    w.Shape2->setVisible(false);
+    EnableVisibleButtons(w, app.state);
+    EnableMainMenus(w);
+    w.setEnabled(true);
+}
+
+void btnTradeHist_Click(App &app)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    if (app.state.account.totalTrades != 0)
+        clearChartsForReport(w);
+    BuildTradeHistory(app);
+    w.setEnabled(true);
+    EnableMainMenus(w);
+}
+
+void BuildTradeHistory(App &app)
+{
+    GameState &state = app.state;
+    Halvern &w = app.main();
+    const std::vector<OpenPositionLine> open = OpenPositionLines(state);
+    const int32_t total = state.account.totalTrades;
+    if (total <= 0) {
+        ShowNotification(app, QStringLiteral("Trade History"), QStringLiteral("* No Trades Executed *"),
+                         QString(), 1);
+        ShowGraphs(app);
+        return;
+    }
+    grid::Grid &g = *w.TradeGrid;
+    placeGrid(g, kGridHeight);
+    w.Shape2->setTwipHeight(g.twipHeight() + kFrameMargin);
+    w.btnCloseTradeHistory->setTwipTop(2700);
+    w.LabelTH->setVisible(true);
+    w.Shape2->setVisible(true);
+    w.btnChangePeriod->setEnabled(false);
+    w.btnTrade->setEnabled(false);
+    g.setVisible(true);
+    w.btnCloseTradeHistory->setTwipLeft(kCloseLeft);
+    w.btnCloseTradeHistory->setVisible(true);
+
+    const int footer = static_cast<int>(open.size());
+    g.setCols(kTradeColumns);
+    g.setRows(TradeGridRows(total, footer));
+    clearGrid(g);
+    const auto headings = TradeHistoryHeadings();
+    const auto extra = TradeHistoryExtraWidths();
+    g.setRow(0);
+    for (int c = 0; c < kTradeColumns; ++c) {
+        g.setCol(c);
+        g.setText(headings[static_cast<size_t>(c)]);
+        g.setColWidth(c, textWidth(w, g.text()) + extra[static_cast<size_t>(c)]);
+    }
+    const auto &records = state.trades.records;
+    for (int32_t j = 0; j < total; ++j) {
+        const int32_t k = total - j;
+        const auto at = static_cast<size_t>(k);
+        const TradeRecord record = at < records.size() ? records[at] : TradeRecord{};
+        writeRow(g, j + 1, TradeHistoryRow(record, k, state.settings.dataType));
+    }
+    if (footer == 0)
+        return;
+    writeRow(g, total + 1, TradeHistorySeparator());
+    for (int i = 0; i < footer; ++i)
+        writeRow(g, total + 2 + i, OpenPositionRow(open[static_cast<size_t>(i)]));
+}
+
+void btnCloseTradeHistory_Click(App &app)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    restoreCharts(app, Closing::Trades);
+    w.LabelTH->setVisible(false);
+    w.TradeGrid->setVisible(false);
+    w.btnCloseTradeHistory->setVisible(false);
+    w.Shape2->setVisible(false);
+    EnableVisibleButtons(w, app.state);
+    w.setEnabled(true);
+    EnableMainMenus(w);
+}
+
+void connectNewsReports(Halvern &w, App &app)
+{
+    w.mnuNews.setClickHandler([&app](int16_t index) { mnuNews_Click(app, index); });
+    w.btnNewsHist->setClickHandler([&app] { btnNewsHist_Click(app); });
+    w.btnCloseNewsHist->setClickHandler([&app] { btnCloseNewsHist_Click(app); });
+    w.btnTradeHist->setClickHandler([&app] { btnTradeHist_Click(app); });
+    w.btnCloseTradeHistory->setClickHandler([&app] { btnCloseTradeHistory_Click(app); });
+}
+
+} // namespace tarvello

@@ -1,0 +1,72 @@
+#include "common/Formats.h"
+#include "common/GameState.h"
+#include "common/VbDate.h"
+#include "data/PriceDatabase.h"
+#include "news/BackgroundYear.h"
+#include "news/ui/NewsReports.h"
+#include "news/ui/NewsWindow.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+#include "ui/MenuEnabling.h"
+
+namespace tarvello {
+
+namespace {
+
+// An option mark follows its own click count: checked after an odd number of clicks.
+void countClick(forms::MenuItem &item, int16_t &clicks)
+{
+    ++clicks;
+    item.setChecked(clicks % 2 == 1);
+}
+
+void showBackgroundStory(App &app)
+{
+    GameState &state = app.state;
+    if (state.clock.tradeDay < 1)
+        return;
+    double storyDate = 0.0; // no year with background news: the story of the zero date, if any
+    if (const auto year = BackgroundYearOf(state.settings.startDate)) {
+        state.settings.gameYear = *year;
+        storyDate = vb::toSerial(*year, 1, 1);
+    }
+    const int32_t id = state.chart.selectedCommodity;
+    const QString story = GetOverviewNews(state.priceDatabase, storyDate, id);
+    ShowNewsText(app, BackgroundCaption(state), story);
+}
+
+} // namespace
+
+QString BackgroundCaption(const GameState &state)
+{
+    const int32_t id = state.chart.selectedCommodity;
+    const QString key = id >= 1 && id <= kInstrumentCount
+                            ? QString::fromLatin1(instrumentKey(static_cast<Instrument>(id)))
+                            : QString();
+    return key + QStringLiteral(" Futures Market: ") + QString::number(state.settings.gameYear) +
+           QStringLiteral(" News Background ");
+}
+
+void mnuNews_Click(App &app, int16_t index)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    switch (index) {
+    case 0:
+        countClick(*w.mnuNews[0], app.state.news.annualNewsClicks);
+        break;
+    case 1:
+        countClick(*w.mnuNews[1], app.state.news.dailyNewsClicks);
+        break;
+    case 2:
+        showBackgroundStory(app);
+        break;
+    default:
+        break;
+    }
+    w.setEnabled(true);
+    EnableMainMenus(w);
+}
+
+} // namespace tarvello
