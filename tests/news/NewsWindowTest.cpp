@@ -1,0 +1,152 @@
+#include "../ui/MainWindowFixture.h"
+
+#include "common/VbDate.h"
+#include "data/PriceDatabase.h"
+#include "news/ui/NewsReports.h"
+#include "news/ui/NewsWindow.h"
+#include "support/FixtureDb.h"
+
+namespace tarvello::test {
+namespace {
+
+constexpr forms::VbColor kYellow = 0x00FFFF;
+constexpr forms::VbColor kDarkRed = 0x000040;
+constexpr forms::VbColor kGray = 0xC0C0C0;
+
+class NewsWindow : public MainWindowTest {
+protected:
+    NewsWindow() { w().setVisible(true); } // activation comes back to it after each show
+    frmNewsDisplay &news() { return forms.get<frmNewsDisplay>(); }
+};
+
+TEST_F(NewsWindow, TextAreasFollowTheWindowHeight)
+{
+    const struct {
+        int height;
+        int areaHeight;
+    } cases[] = {{1400, 1040}, {2500, 2140}, {5000, 4640}};
+    for (const auto &c : cases) {
+        SetNewsWindowHeight(news(), c.height);
+        for (const forms::Control *area : {static_cast<forms::Control *>(news().txtNewsDisplay),
+                                           static_cast<forms::Control *>(news().Labelnews)}) {
+            EXPECT_EQ(area->twipHeight(), c.areaHeight) << c.height;
+            EXPECT_EQ(area->twipWidth(), news().twipWidth() - 115);
+            EXPECT_EQ(area->twipLeft(), 0);
+            EXPECT_EQ(area->twipTop(), 0);
+        }
+    }
+}
+
+TEST_F(NewsWindow, ColoursFollowTheScreenSchemeAtEveryShow)
+{
+    const struct {
+        forms::VbColor scheme;
+        forms::VbColor back;
+        forms::VbColor text;
+    } cases[] = {{0x000000, kDarkRed, kYellow}, {kGray, kDarkRed, kYellow}, {0xFFFFFF, kGray, 0x000000}};
+    for (const auto &c : cases) {
+        w().setBackColor(c.scheme);
+        host.answerNext([](forms::Form &form) { form.click(); });
+        ShowNewsText(app, QStringLiteral("Caption"), QStringLiteral("Text"));
+        const ModalShow &shown = host.shows().back();
+        EXPECT_EQ(shown.backColor, c.back);
+        EXPECT_EQ(shown.foreColor, c.text);
+        for (const char *area : {"txtNewsDisplay", "Labelnews"}) {
+            EXPECT_EQ(shown.control(QLatin1String(area)).backColor, c.back) << area;
+            EXPECT_EQ(shown.control(QLatin1String(area)).foreColor, c.text) << area;
+        }
+    }
+}
+
+TEST_F(NewsWindow, ClicksOnTheWindowOrLabelAndADoubleClickOnTheTextHideIt)
+{
+    const struct {
+        const char *what;
+        std::function<void(frmNewsDisplay &)> act;
+        bool hides;
+    } cases[] = {
+        {"window", [](frmNewsDisplay &f) { f.click(); }, true},
+        {"label", [](frmNewsDisplay &f) { f.Labelnews->click(); }, true},
+        {"double click on text", [](frmNewsDisplay &f) { f.txtNewsDisplay->dblClick(); }, true},
+        {"click on text", [](frmNewsDisplay &f) { f.txtNewsDisplay->click(); }, false},
+    };
+    for (const auto &c : cases) {
+        news().Labelnews->setVisible(true);
+        news().txtNewsDisplay->setVisible(false);
+        news().setVisible(true);
+        c.act(news());
+        EXPECT_EQ(news().visible(), !c.hides) << c.what;
+        EXPECT_TRUE(forms.isLoaded<frmNewsDisplay>()) << c.what; // hidden, never unloaded
+    }
+}
+
+class BackgroundStory : public MainWindowTest {
+protected:
+    BackgroundStory()
+    {
+        w();
+        host.setDefaultAnswer([](forms::Form &form) { form.click(); });
+    }
+    FixtureDb db;
+};
+
+TEST_F(BackgroundStory, ShowsTheChartedInstrumentsStoryOfTheYearBefore)
+{
+    db.addOverviewNews(QDate(1989, 1, 1), 2, QStringLiteral("Gold in 1989."));
+    db.addOverviewNews(QDate(1990, 1, 1), 2, QStringLiteral("Gold in 1990."));
+    ASSERT_TRUE(OpenPriceDatabase(state.priceDatabase, db.path()).ok());
+    state.chart.selectedCommodity = 2;
+    state.clock.tradeDay = 1;
+
+    const struct {
+        QDate start;
+        int16_t year;
+        const char *story;
+    } cases[] = {
+        {QDate(1990, 3, 15), 1989, "Gold in 1989."},
+        {QDate(1984, 1, 1), 1983, ""},
+        {QDate(1997, 12, 31), 1996, ""},
+        {QDate(1991, 1, 1), 1990, "Gold in 1990."},
+    };
+    for (const auto &c : cases) {
+        state.settings.startDate = vb::toSerial(c.start);
+        w().mnuNews[2]->click();
+        EXPECT_EQ(state.settings.gameYear, c.year);
+        const ModalShow &shown = host.shows().back();
+        EXPECT_EQ(shown.form, "frmNewsDisplay");
+        EXPECT_EQ(shown.caption, QStringLiteral("Gold Futures Market: %1 News Background ").arg(c.year));
+        EXPECT_EQ(shown.text(QStringLiteral("txtNewsDisplay")), QLatin1String(c.story));
+        EXPECT_TRUE(w().enabled());
+        EXPECT_TRUE(w().mnuGame->enabled());
+    }
+}
+
+TEST_F(BackgroundStory, NothingBeforeTheFirstPeriod)
+{
+    state.clock.tradeDay = 0;
+    w().mnuNews[2]->click();
+    EXPECT_TRUE(host.shows().empty());
+    EXPECT_TRUE(w().enabled());
+    EXPECT_TRUE(w().mnuGame->enabled());
+}
+
+TEST_F(BackgroundStory, AnnualAndDailyMarksFollowTheirOwnClickCounts)
+{
+    w().mnuNews[0]->setChecked(true);
+    w().mnuNews[1]->setChecked(false);
+    const struct {
+        int item;
+        int clicks;
+        bool checked;
+    } cases[] = {{0, 1, true}, {0, 1, false}, {1, 1, true}, {1, 1, false}, {1, 1, true}};
+    for (const auto &c : cases) {
+        for (int i = 0; i < c.clicks; ++i)
+            w().mnuNews[static_cast<int16_t>(c.item)]->click();
+        EXPECT_EQ(w().mnuNews[static_cast<int16_t>(c.item)]->checked(), c.checked);
+    }
+    EXPECT_EQ(state.news.annualNewsClicks, 2);
+    EXPECT_EQ(state.news.dailyNewsClicks, 3);
+}
+
+} // namespace
+} // namespace tarvello::test
