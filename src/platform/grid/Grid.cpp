@@ -15,6 +15,7 @@ Grid::Grid(QWidget *parent, const QString &name)
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // a cell shows what fits, as a plain table does
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalHeader()->setDefaultSectionSize(forms::twipsToPixels(240));
