@@ -95,6 +95,34 @@ void placeGrid(grid::Grid &g, int height)
     g.setTwipWidth(kGridWidth);
 }
 
+// Opening either report: the main window takes no input while the report is built.
+void openReport(App &app, bool hasRows, void (*build)(App &))
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    if (hasRows)
+        clearChartsForReport(w);
+    build(app);
+    w.setEnabled(true);
+    EnableMainMenus(w);
+}
+
+// Closing either report: its title, grid, close button and the shared frame go, the charts come back.
+void closeReport(App &app, Closing report, std::initializer_list<forms::Control *> reportControls)
+{
+    Halvern &w = app.main();
+    w.setEnabled(false);
+    DisableMainMenus(w);
+    restoreCharts(app, report);
+    for (forms::Control *control : reportControls)
+        control->setVisible(false);
+    w.Shape2->setVisible(false);
+    EnableVisibleButtons(w, app.state);
+    EnableMainMenus(w);
+    w.setEnabled(true);
+}
+
 void buildDailyNewsHistory(App &app)
 {
     GameState &state = app.state;
@@ -154,14 +182,8 @@ void buildTickNewsHistory(App &app)
 
 void btnNewsHist_Click(App &app)
 {
-    Halvern &w = app.main();
-    w.setEnabled(false);
-    DisableMainMenus(w);
-    if (app.state.settings.dataType == DataKind::Tick && !app.state.news.newsItems.empty())
-        clearChartsForReport(w);
-    BuildNewsHistory(app);
-    w.setEnabled(true);
-    EnableMainMenus(w);
+    const bool listed = app.state.settings.dataType == DataKind::Tick && !app.state.news.newsItems.empty();
+    openReport(app, listed, BuildNewsHistory);
 }
 
 void BuildNewsHistory(App &app)
@@ -175,28 +197,12 @@ void BuildNewsHistory(App &app)
 void btnCloseNewsHist_Click(App &app)
 {
     Halvern &w = app.main();
-    w.setEnabled(false);
-    DisableMainMenus(w);
-    restoreCharts(app, Closing::News);
-    w.LabelNH->setVisible(false);
-    w.newsgrid->setVisible(false);
-    w.btnCloseNewsHist->setVisible(false);
-    w.Shape2->setVisible(false);
-    EnableVisibleButtons(w, app.state);
-    EnableMainMenus(w);
-    w.setEnabled(true);
+    closeReport(app, Closing::News, {w.LabelNH, w.newsgrid, w.btnCloseNewsHist});
 }
 
 void btnTradeHist_Click(App &app)
 {
-    Halvern &w = app.main();
-    w.setEnabled(false);
-    DisableMainMenus(w);
-    if (app.state.account.totalTrades != 0)
-        clearChartsForReport(w);
-    BuildTradeHistory(app);
-    w.setEnabled(true);
-    EnableMainMenus(w);
+    openReport(app, app.state.account.totalTrades != 0, BuildTradeHistory);
 }
 
 void BuildTradeHistory(App &app)
@@ -252,16 +258,7 @@ void BuildTradeHistory(App &app)
 void btnCloseTradeHistory_Click(App &app)
 {
     Halvern &w = app.main();
-    w.setEnabled(false);
-    DisableMainMenus(w);
-    restoreCharts(app, Closing::Trades);
-    w.LabelTH->setVisible(false);
-    w.TradeGrid->setVisible(false);
-    w.btnCloseTradeHistory->setVisible(false);
-    w.Shape2->setVisible(false);
-    EnableVisibleButtons(w, app.state);
-    w.setEnabled(true);
-    EnableMainMenus(w);
+    closeReport(app, Closing::Trades, {w.LabelTH, w.TradeGrid, w.btnCloseTradeHistory});
 }
 
 void connectNewsReports(Halvern &w, App &app)
