@@ -27,14 +27,12 @@ Grid::Grid(QWidget *parent, const QString &name)
 void Grid::setRows(int rows)
 {
     setRowCount(rows < 0 ? 0 : rows);
-    styleHeading();
 }
 
 void Grid::setCols(int cols)
 {
     setColumnCount(cols < 0 ? 0 : cols);
     colTwips_.resize(static_cast<size_t>(columnCount()), forms::pixelsToTwips(columnWidth(0)));
-    styleHeading();
 }
 
 void Grid::setText(const QString &text)
@@ -47,8 +45,6 @@ void Grid::setText(const QString &text)
         setItem(row_, col_, cell);
     }
     cell->setText(text);
-    if (row_ == 0)
-        styleHeading();
 }
 
 QString Grid::cellText(int row, int col) const
@@ -70,16 +66,6 @@ void Grid::setColWidth(int col, int twips)
         return;
     colTwips_[static_cast<size_t>(col)] = twips;
     setColumnWidth(col, forms::twipsToPixels(twips));
-}
-
-void Grid::styleHeading()
-{
-    if (rowCount() == 0)
-        return;
-    const QColor shade = palette().color(QPalette::Button);
-    for (int c = 0; c < columnCount(); ++c)
-        if (QTableWidgetItem *cell = item(0, c))
-            cell->setBackground(shade);
 }
 
 void Grid::applyColors()

@@ -12,7 +12,7 @@ namespace tarvello::grid {
 // current cell. Setting the row or column count keeps the text of every cell that remains and adds
 // empty ones, so a report that is rebuilt overwrites what it writes and keeps the rest. Column widths
 // are in twips. The player can scroll and read it, not edit or select in it. BackColor and ForeColor
-// colour the cells; row 0 is drawn as the heading.
+// colour every cell, the heading row included.
 class Grid : public forms::ControlWidget<QTableWidget> {
     Q_OBJECT
 public:
@@ -41,8 +41,6 @@ protected:
     void applyColors() override;
 
 private:
-    void styleHeading();
-
     int row_ = 0;
     int col_ = 0;
     std::vector<int> colTwips_; // the widths as set, in twips
