@@ -37,11 +37,9 @@ NewsLayout NewsLayoutFor(qsizetype storyLength)
     return kFullNewsLayout;
 }
 
-bool RecordNewsItem(std::vector<NewsItem> &items, double day, double tradingTime, const QString &title,
+void RecordNewsItem(std::vector<NewsItem> &items, double day, double tradingTime, const QString &title,
                     const QString &story)
 {
-    if (items.size() >= static_cast<size_t>(kMaxNewsItems))
-        return false;
     NewsItem item;
     item.ItemNumber = static_cast<int16_t>(items.size() + 1);
     item.ReleaseDate = day;
@@ -49,7 +47,6 @@ bool RecordNewsItem(std::vector<NewsItem> &items, double day, double tradingTime
     item.Title = title;
     item.Story = story;
     items.push_back(item);
-    return true;
 }
 
 bool WindowAlreadyShown(const std::vector<NewsItem> &items, double day, double tradingTime)

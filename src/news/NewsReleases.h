@@ -33,13 +33,9 @@ NewsLayout NewsLayoutFor(qsizetype storyLength);
 // The window as every other user of it expects it back: full height, text box.
 inline constexpr NewsLayout kFullNewsLayout{5000, false};
 
-// The releases a game lists in its news history. A game never holds more than this many; releases
-// beyond them are still shown but no longer listed.
-inline constexpr int kMaxNewsItems = 500;
-
-// Appends a shown release to the game's list with the next item number. Returns false, and leaves the
-// list as it is, once the list is full.
-bool RecordNewsItem(std::vector<NewsItem> &items, double day, double tradingTime, const QString &title,
+// Appends a shown release to the game's news history list with the next item number. The list grows
+// with the game: every release shown is listed.
+void RecordNewsItem(std::vector<NewsItem> &items, double day, double tradingTime, const QString &title,
                     const QString &story);
 
 // True when the latest listed release was shown at this day and trading time: the releases of that

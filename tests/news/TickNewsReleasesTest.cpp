@@ -183,23 +183,19 @@ TEST_F(TickNewsReleases, TheLastPeriodDoesNotShowTheLastTradingTimeAgain)
     EXPECT_EQ(state.news.newsItems.size(), 1u);
 }
 
-TEST_F(TickNewsReleases, AFullListStillShowsReleasesButListsNoMore)
+TEST_F(TickNewsReleases, TheListGrowsPastFiveHundredReleases)
 {
+    // The original list held 500 releases and wrote past its end on the 501st.
+    constexpr int kOldCapacity = 500;
     db.addNewsRelease(kDay, QTime(8, 30), QStringLiteral("Jobs:"), QStringLiteral("Story."));
     openDatabase();
-    for (int i = 0; i < kMaxNewsItems - 1; ++i)
+    for (int i = 0; i < kOldCapacity; ++i)
         RecordNewsItem(state.news.newsItems, 0.0, 0.0, QStringLiteral("Old:"), QString());
 
     EXPECT_EQ(releasesAt(QStringLiteral("9:00 am")).size(), 1);
-    ASSERT_EQ(state.news.newsItems.size(), static_cast<size_t>(kMaxNewsItems));
-    EXPECT_EQ(state.news.newsItems.back().ItemNumber, kMaxNewsItems);
+    ASSERT_EQ(state.news.newsItems.size(), static_cast<size_t>(kOldCapacity + 1));
+    EXPECT_EQ(state.news.newsItems.back().ItemNumber, kOldCapacity + 1);
     EXPECT_EQ(state.news.newsItems.back().Title, "Jobs:");
-
-    state.market.TickDays[1].Date = vb::toSerial(kDay) + 7; // a later day with the same release time
-    db.addNewsRelease(QDate(1996, 3, 12), QTime(8, 30), QStringLiteral("Jobs again:"),
-                      QStringLiteral("Story."));
-    EXPECT_EQ(releasesAt(QStringLiteral("9:00 am"), 7).size(), 1);
-    EXPECT_EQ(state.news.newsItems.size(), static_cast<size_t>(kMaxNewsItems));
 }
 
 } // namespace
