@@ -8,10 +8,12 @@ namespace tarvello {
 
 // The chart settings the menus show as check marks and the charts draw by.
 struct ChartOptions {
-    QString graphType = QStringLiteral("MovingAverage"); // "MovingAverage", "RelativeStrengthIndex", "Stochastic"
-    QString stochasticsKind;                              // "FastStochastics" or anything else (slow)
+    QString graphType =
+        QStringLiteral("MovingAverage"); // "MovingAverage", "RelativeStrengthIndex", "Stochastic"
+    QString stochasticsKind;             // "FastStochastics" or anything else (slow)
     int16_t movingAveragePeriod = 5;
-    int32_t selectedCommodity = 3; // CommodityID of the charted instrument
+    int16_t movingAveragePeriodClicks = 0; // choices of the period item; never reset
+    int32_t selectedCommodity = 3;         // CommodityID of the charted instrument
 };
 
 } // namespace tarvello

@@ -262,11 +262,12 @@ void Halvern::buildShapes()
 
 void Halvern::buildOtherControls()
 {
-    GraphLeft = new StandIn(client(), QStringLiteral("GraphLeft"), QStringLiteral("Graph"),
-                            QStringLiteral("Open-High-Low-Close"));
+    // The left chart shows prices, where a 0 is an empty bar part; on the indicator chart 0 is a value.
+    GraphLeft = new graph::ChartControl(client(), QStringLiteral("GraphLeft"),
+                                        QStringLiteral("Open-High-Low-Close"), true);
     GraphLeft->setTwipRect({2760, 600, 3255, 2655});
-    GraphRight = new StandIn(client(), QStringLiteral("GraphRight"), QStringLiteral("Graph"),
-                             QStringLiteral("Moving Average"));
+    GraphRight = new graph::ChartControl(client(), QStringLiteral("GraphRight"),
+                                         QStringLiteral("Moving Average"), false);
     GraphRight->setTwipRect({6120, 600, 3255, 2655});
 
     cboCommodity = new ComboBox(client(), QStringLiteral("cboCommodity"), ComboStyle::DropDownCombo,

@@ -4,6 +4,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MenuItem.h"
+#include "platform/graph/ChartControl.h"
 #include "platform/grid/Grid.h"
 #include "ui/StandIn.h"
 
@@ -47,7 +48,7 @@ public:
     // Instrument buttons
     CommandButton *btnOil, *btnGold, *btnTBond, *btnSp500, *btnCattle, *btnSoybean;
     // Charts (stand-ins until the chart control is built)
-    StandIn *GraphLeft, *GraphRight;
+    graph::ChartControl *GraphLeft, *GraphRight;
     forms::ComboBox *cboCommodity;
     // Order entry and the period advance
     Label *lblTraderInput;

@@ -49,7 +49,7 @@ void connectMainWindow(Halvern &w, App &app)
         [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });
     w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
     w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
-    w.cboCommodity->setClickHandler([&app] { cboCommodity_Click(app); });
+    connectGraphMenus(app, w);
     connectOrderEntry(w, app);
 
     // Game set-up: the new-game command, the level and the other settings menus.

@@ -7,12 +7,12 @@
 namespace tarvello {
 
 struct App;
+class Halvern;
 
 // The two chart controls of the main window: GraphLeft and GraphRight.
 enum class Graph { Left, Right };
 
-// What the rest of the game asks of the two price charts. Until the charts are built these are plain
-// stand-ins (ChartStandIns.cpp) that draw nothing; the chart code replaces them.
+// What the rest of the game asks of the two price charts.
 void ResetGraph(App &app);                // GraphLeft back to its state for a new game
 void SetIndicatorGraphLabels(App &app);   // GraphRight's labels for the indicator in GraphType
 void ShowGraphs(App &app);                // charts' visibility and size value for the level
@@ -33,5 +33,16 @@ void SetGraphColorSetting(App &app, Graph graph, GraphColorSetting setting, int1
 // The chart instrument list's selection (by the player or by code, ChartCommands.cpp): charts the
 // chosen instrument, ticks its Graph Options item alone and redraws both charts.
 void cboCommodity_Click(App &app);
+
+// The graph option menus (ChartCommands.cpp), with the item's Index: the charted instrument, the left
+// chart's kind and price lines, the right chart's indicator, moving-average lines and period, and the
+// stochastic kind. connectGraphMenus sets them and the instrument list as the main window's handlers.
+void mnuGraph_Click(App &app, int16_t index);
+void mnuGLType_Click(App &app, int16_t index);
+void mnuGLPrice_Click(App &app, int16_t index);
+void mnuGRType_Click(App &app, int16_t index);
+void mnuMoving_Click(App &app, int16_t index);
+void mnuStoch_Click(App &app, int16_t index);
+void connectGraphMenus(App &app, Halvern &w);
 
 } // namespace tarvello

@@ -1,0 +1,192 @@
+// The Daily game's day-by-day feed of the charts from the charted instrument's series: one step that
+// adds the current day, or the whole series up to the current day.
+#include "charts/ui/ChartDrawing.h"
+#include "charts/ui/ChartServices.h"
+
+#include "common/GameState.h"
+#include "common/VbDate.h"
+#include "data/TradingCalendar.h"
+#include "ui/App.h"
+#include "ui/Halvern.h"
+
+namespace tarvello {
+
+namespace p = graph::prop;
+
+namespace {
+
+// Labels at every (c / 5 + 1)-th point for row c; the first row starts the axis and shows the chart.
+void spaceLabels(ChartControl &graph, int c)
+{
+    if (c == 0) {
+        graph.set(p::XTickStep, 1);
+        graph.set(p::XLabelStep, 1);
+        graph.set(p::HostVisible, true);
+        return;
+    }
+    graph.set(p::XLabelStep, c / 5 + 1);
+    if (graph.number(p::PointCount) >= 6)
+        graph.set(p::XTickStep, graph.number(p::XLabelStep));
+}
+
+void addPoint(ChartControl &graph, int c, int16_t tradeDay)
+{
+    if (c != 0) {
+        graph.set(p::PointCount, tradeDay != 0 ? graph.number(p::PointCount) + 1 : 2);
+        spaceLabels(graph, c);
+    } else {
+        spaceLabels(graph, c);
+    }
+}
+
+void plotRow(ChartControl &graph, int point, const DailyRow &row)
+{
+    const float values[] = {row.Open, row.High, row.Low, row.Close};
+    for (int s = 1; s <= 4; ++s) {
+        graph.set(p::CurrentSet, s);
+        graph.setAt(p::Value, point, values[s - 1]);
+    }
+}
+
+bool widenRange(PriceSeries &series, const DailyRow &row)
+{
+    bool changed = false;
+    if (row.High > series.MaxHigh) {
+        series.MaxHigh = row.High;
+        changed = true;
+    }
+    if (row.Low < series.MinLow) {
+        series.MinLow = row.Low;
+        changed = true;
+    }
+    return changed;
+}
+
+int rowsOf(const PriceSeries &series)
+{
+    return std::min<int>(series.RowCount, static_cast<int>(series.Rows.size()));
+}
+
+// The row at the series cursor when it is dated the current calendar day.
+const DailyRow *currentRow(const App &app, const PriceSeries &series)
+{
+    const int c = series.Cursor;
+    if (c < 0 || c >= rowsOf(series))
+        return nullptr;
+    const DailyRow &row = series.Rows[static_cast<std::size_t>(c)];
+    return IsCurrentCalendarDay(app.state.market.GameCalendar, row.Date) ? &row : nullptr;
+}
+
+void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
+{
+    ResetGraph(app, graph);
+    ResetSeriesCursor(series);
+    const TradingCalendar &calendar = app.state.market.GameCalendar;
+    if (!CalendarReady(calendar))
+        return;
+    while (series.Cursor + 1 < rowsOf(series) &&
+           IsCalendarDayBefore(calendar, series.Rows[static_cast<std::size_t>(series.Cursor + 1)].Date)) {
+        const int c = ++series.Cursor;
+        const DailyRow &row = series.Rows[static_cast<std::size_t>(c)];
+        if (c != 0) {
+            graph.set(p::PointCount, graph.number(p::PointCount) + 1);
+            spaceLabels(graph, c);
+        } else {
+            spaceLabels(graph, c);
+        }
+        const int n = graph.number(p::PointCount);
+        graph.setAt(p::XLabel, n, vb::shortDate(row.Date));
+        plotRow(graph, n, row);
+        if (widenRange(series, row))
+            ScaleGraphYAxis(app, series, graph);
+    }
+    if (series.Cursor == -1)
+        ScaleGraphYAxis(app, series, graph);
+    Halvern &w = app.main();
+    if (!w.GraphLeft->visible())
+        w.GraphLeft->set(p::HostVisible, true);
+    if (!w.GraphRight->visible())
+        w.GraphRight->set(p::HostVisible, true);
+}
+
+void PlotSeriesStep(App &app, PriceSeries &series, ChartControl &graph)
+{
+    const DailyRow *row = currentRow(app, series);
+    if (!row)
+        return;
+    const int16_t tradeDay = app.state.clock.tradeDay;
+    const int c = series.Cursor;
+    addPoint(graph, c, tradeDay);
+    const int n = graph.number(p::PointCount);
+    if (tradeDay <= 4) {
+        plotRow(graph, n, *row);
+    } else {
+        for (int i = 1; i <= n - 1 && i < rowsOf(series); ++i) {
+            const DailyRow &earlier = series.Rows[static_cast<std::size_t>(i)];
+            graph.setAt(p::XLabel, i, vb::shortDate(earlier.Date));
+            plotRow(graph, i, earlier);
+        }
+    }
+    if (widenRange(series, *row))
+        ScaleGraphYAxis(app, series, graph);
+    ScaleGraphYAxis(app, series, graph);
+}
+
+void PlotSeriesRightFull(App &app, PriceSeries &series, ChartControl &graph)
+{
+    SetIndicatorGraphLabels(app, graph);
+    if (!CalendarReady(app.state.market.GameCalendar))
+        return;
+    for (int j = 0; j <= series.Cursor && j < rowsOf(series); ++j) {
+        if (j != 0) {
+            graph.set(p::PointCount, graph.number(p::PointCount) + 1);
+            spaceLabels(graph, j);
+        } else {
+            spaceLabels(graph, j);
+        }
+        const int n = graph.number(p::PointCount);
+        graph.setAt(p::XLabel, n, QString());
+        graph.set(p::CurrentSet, 1);
+        graph.setAt(p::Value, n, series.Rows[static_cast<std::size_t>(j)].Close);
+        graph.set(p::CurrentSet, 2);
+        if (j == 0)
+            ScaleGraphYAxis(app, series, graph);
+    }
+}
+
+void PlotSeriesRightStep(App &app, PriceSeries &series, ChartControl &graph)
+{
+    const DailyRow *row = currentRow(app, series);
+    if (!row)
+        return;
+    const int16_t tradeDay = app.state.clock.tradeDay;
+    addPoint(graph, series.Cursor, tradeDay);
+    graph.setAt(p::XLabel, graph.number(p::PointCount), vb::shortDate(row->Date));
+    ScaleGraphYAxis(app, series, graph);
+    if (tradeDay >= 11)
+        graph.set(p::PointCount, graph.number(p::PointCount) + 1);
+}
+
+} // namespace
+
+void PlotBothGraphs(App &app, int whole)
+{
+    GameState &state = app.state;
+    const int32_t id = state.chart.selectedCommodity;
+    if (id < 1 || id > 6)
+        return;
+    PriceSeries &series = state.market.Series[static_cast<std::size_t>(id - 1)];
+    Halvern &w = app.main();
+    if (whole != 0) {
+        // A Tick game keeps no daily rows: the whole-series plot would only blank the tick charts.
+        if (state.settings.dataType == DataKind::Tick)
+            return;
+        PlotSeriesFull(app, series, *w.GraphLeft);
+        PlotSeriesRightFull(app, series, *w.GraphRight);
+    } else {
+        PlotSeriesStep(app, series, *w.GraphLeft);
+        PlotSeriesRightStep(app, series, *w.GraphRight);
+    }
+}
+
+} // namespace tarvello

@@ -1,0 +1,310 @@
+#include "platform/graph/ChartControl.h"
+
+#include "charts/ChartLines.h"
+#include "common/Formats.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+#include <cmath>
+
+namespace tarvello::graph {
+
+namespace {
+
+constexpr std::array<QRgb, 16> kPalette = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                           0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                           0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+
+// The state of a chart before any write: four empty points of one set on a 0 to 100 axis.
+const std::map<int32_t, QVariant> kDefaults = {{prop::PointCount, 4},
+                                               {prop::SetCount, 1},
+                                               {prop::CurrentSet, 1},
+                                               {prop::YMax, 100.0f},
+                                               {prop::YMin, 0.0f},
+                                               {prop::YDivisions, 4},
+                                               {prop::GraphType, kLineGraph},
+                                               {prop::Background, 1},
+                                               {prop::DataColor, 14},
+                                               {prop::XLabelStep, 1},
+                                               {prop::XTickStep, 1},
+                                               {prop::MaPeriod, 5},
+                                               {prop::YLabelFormat, QStringLiteral("\\$#,##0")}};
+
+bool isSingle(int32_t dispid)
+{
+    return dispid == prop::YMax || dispid == prop::YMin;
+}
+
+} // namespace
+
+QColor paletteColor(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kPalette.size()))
+        return QColor(kPalette[15]);
+    return QColor(kPalette[index]);
+}
+
+ChartControl::ChartControl(QWidget *parent, const QString &name, const QString &title, bool zeroIsEmpty)
+    : ControlWidget(parent, name, QStringLiteral("Graph"), false, 0x000000, 0xFFFFFF),
+      zeroIsEmpty_(zeroIsEmpty)
+{
+    members_ = kDefaults;
+    members_[prop::Title] = title;
+    elementColors_ = {{kAxisElement, 15}, {kLabelElement, 15},  {kTitleElement, 15},
+                      {kMeanElement, 15}, {kMinMaxElement, 15}, {kMovingAverageElement, 12}};
+}
+
+void ChartControl::set(int32_t dispid, const QVariant &value)
+{
+    writes_.push_back({dispid, 0, value});
+    if (dispid == prop::HostWidth) {
+        setTwipWidth(static_cast<int>(std::lround(value.toDouble())));
+        return;
+    }
+    if (dispid == prop::HostVisible) {
+        setVisible(value.toBool());
+        return;
+    }
+    members_[dispid] = isSingle(dispid) ? QVariant(value.toFloat()) : value;
+    switch (dispid) {
+    case prop::YMax:
+    case prop::YMin:
+    case prop::YDivisions:
+        // A new scale drops the labels written for the old one, so an indicator's percent labels never
+        // stay under a price line.
+        std::erase_if(indexed_, [](const auto &entry) { return entry.first.first == prop::YLabel; });
+        break;
+    case prop::PlotPhase:
+        if (value.toInt() == 9)
+            lines_.clear(); // a plot begins: the lines are written again if wanted
+        break;
+    case prop::Lines:
+        lines_[number(prop::CurrentSet)] = value.toInt();
+        break;
+    case prop::ElementColor:
+        elementColors_[number(prop::ElementSelect)] = value.toInt();
+        break;
+    case prop::DataColor:
+        std::erase_if(indexed_, [](const auto &entry) { return entry.first.first == prop::SetColor; });
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
+{
+    writes_.push_back({dispid, index, value});
+    if (dispid == prop::Value)
+        values_[{number(prop::CurrentSet), index}] = value.toFloat();
+    else if (dispid == prop::SecondValue)
+        indexed_[{dispid, index}] = value.toFloat();
+    else
+        indexed_[{dispid, index}] = value;
+    update();
+}
+
+QVariant ChartControl::get(int32_t dispid) const
+{
+    if (dispid == prop::HostWidth)
+        return static_cast<float>(twipWidth());
+    if (dispid == prop::HostVisible)
+        return visible();
+    const auto it = members_.find(dispid);
+    return it == members_.end() ? QVariant(0) : it->second;
+}
+
+QVariant ChartControl::getAt(int32_t dispid, int index) const
+{
+    if (dispid == prop::Value)
+        return value(number(prop::CurrentSet), index);
+    const auto it = indexed_.find({dispid, index});
+    if (it != indexed_.end())
+        return it->second;
+    if (dispid == prop::SecondValue)
+        return kEmptyValue;
+    return dispid == prop::XLabel || dispid == prop::YLabel ? QVariant(QString()) : QVariant(0);
+}
+
+float ChartControl::value(int set, int point) const
+{
+    const auto it = values_.find({set, point});
+    return it == values_.end() ? kEmptyValue : it->second;
+}
+
+int ChartControl::lines(int set) const
+{
+    const auto it = lines_.find(set);
+    return it == lines_.end() ? 0 : it->second;
+}
+
+QColor ChartControl::setColor(int set) const
+{
+    const auto it = indexed_.find({prop::SetColor, set});
+    return paletteColor(it != indexed_.end() ? it->second.toInt() : number(prop::DataColor));
+}
+
+QColor ChartControl::elementColor(int element) const
+{
+    const auto it = elementColors_.find(element);
+    return paletteColor(it == elementColors_.end() ? 15 : it->second);
+}
+
+QStringList ChartControl::yLabels() const
+{
+    const int divisions = std::max(1, number(prop::YDivisions));
+    const double min = single(prop::YMin);
+    const double max = single(prop::YMax);
+    const double step = (max - min) / divisions;
+    // Whole steps read as whole dollars; a fractional step keeps its cents, so no two labels repeat.
+    QString pattern = get(prop::YLabelFormat).toString();
+    if (std::fabs(step - std::round(step)) > 1e-4)
+        pattern += QStringLiteral(".00");
+    QStringList labels;
+    for (int i = 1; i <= divisions + 1; ++i) {
+        const QString written = getAt(prop::YLabel, i).toString();
+        labels << (written.isEmpty() ? vb::format(min + (i - 1) * step, pattern) : written);
+    }
+    return labels;
+}
+
+bool ChartControl::drawn(float v) const
+{
+    if (v == kEmptyValue || (zeroIsEmpty_ && v == 0.0f))
+        return false;
+    return v >= single(prop::YMin) && v <= single(prop::YMax);
+}
+
+std::vector<float> ChartControl::drawnValues(int set) const
+{
+    std::vector<float> out;
+    for (int p = 1; p <= number(prop::PointCount); ++p)
+        out.push_back(value(set, p));
+    return out;
+}
+
+void ChartControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect whole = rect();
+    painter.fillRect(whole, paletteColor(number(prop::Background)));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(9);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+
+    const int points = std::max(1, number(prop::PointCount));
+    const int sets = std::max(0, number(prop::SetCount));
+    const QStringList yTexts = yLabels();
+    int labelWidth = 0;
+    for (const QString &t : yTexts)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
+    const int lineHeight = metrics.height();
+    const QRect plot(whole.left() + labelWidth + 6, whole.top() + lineHeight + 4,
+                     whole.width() - labelWidth - 12, whole.height() - 2 * lineHeight - 12);
+
+    // Title, centred at the top.
+    painter.setPen(elementColor(kTitleElement));
+    painter.drawText(QRect(whole.left(), whole.top() + 2, whole.width(), lineHeight), Qt::AlignHCenter,
+                     title());
+
+    const double yMin = single(prop::YMin);
+    const double yMax = single(prop::YMax);
+    const double span = yMax > yMin ? yMax - yMin : 1.0;
+    auto yOf = [&](double v) { return plot.bottom() - (v - yMin) / span * plot.height(); };
+    auto xOf = [&](int point) { return plot.left() + (point - 0.5) * plot.width() / points; };
+
+    // Division lines and Y labels, label 1 at the bottom.
+    const int divisions = std::max(1, number(prop::YDivisions));
+    QColor grid = elementColor(kAxisElement);
+    grid.setAlpha(60);
+    for (int i = 0; i <= divisions; ++i) {
+        const double y = plot.bottom() - static_cast<double>(i) * plot.height() / divisions;
+        painter.setPen(grid);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(elementColor(kLabelElement));
+        painter.drawText(QRectF(whole.left() + 2, y - lineHeight / 2.0, labelWidth, lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, yTexts.value(i));
+    }
+
+    // X ticks and labels, counted from point 1.
+    const int labelStep = std::max(1, number(prop::XLabelStep));
+    const int tickStep = std::max(1, number(prop::XTickStep));
+    painter.setPen(elementColor(kAxisElement));
+    painter.drawRect(plot);
+    for (int p = 1; p <= points; p += tickStep)
+        painter.drawLine(QPointF(xOf(p), plot.bottom()), QPointF(xOf(p), plot.bottom() + 3));
+    painter.setPen(elementColor(kLabelElement));
+    for (int p = 1; p <= points; p += labelStep) {
+        const QString text = getAt(prop::XLabel, p).toString();
+        if (text.isEmpty())
+            continue;
+        const int w = metrics.horizontalAdvance(text);
+        double left = std::clamp(xOf(p) - w / 2.0, 0.0, static_cast<double>(whole.width() - w));
+        painter.drawText(QPointF(left, plot.bottom() + 4 + metrics.ascent()), text);
+    }
+
+    painter.setClipRect(plot);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (number(prop::GraphType) == kBarGraph) {
+        // Each point: a line from low to high, the open to the left and the close to the right.
+        const double tick = std::max(1.5, plot.width() / points / 3.0);
+        painter.setPen(QPen(setColor(4), 1.2));
+        for (int p = 1; p <= points; ++p) {
+            const float open = value(1, p), high = value(2, p), low = value(3, p), close = value(4, p);
+            const double x = xOf(p);
+            if (drawn(high) && drawn(low))
+                painter.drawLine(QPointF(x, yOf(high)), QPointF(x, yOf(low)));
+            if (drawn(open))
+                painter.drawLine(QPointF(x - tick, yOf(open)), QPointF(x, yOf(open)));
+            if (drawn(close))
+                painter.drawLine(QPointF(x, yOf(close)), QPointF(x + tick, yOf(close)));
+        }
+        return;
+    }
+
+    auto plotted = [&](int set) {
+        PlottedPoints out;
+        for (float v : drawnValues(set))
+            out.push_back(drawn(v) ? std::optional<float>(v) : std::nullopt);
+        return out;
+    };
+    auto drawLine = [&](const PlottedPoints &line, const QColor &colour) {
+        painter.setPen(QPen(colour, 1.3));
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            if (line[i - 1] && line[i])
+                painter.drawLine(QPointF(xOf(static_cast<int>(i)), yOf(*line[i - 1])),
+                                 QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])));
+        }
+        if (line.size() == 1 && line[0])
+            painter.drawPoint(QPointF(xOf(1), yOf(*line[0])));
+    };
+    auto drawLevel = [&](float level, const QColor &colour) {
+        painter.setPen(QPen(colour, 1.0, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), yOf(level)), QPointF(plot.right(), yOf(level)));
+    };
+    for (int s = 1; s <= sets; ++s)
+        drawLine(plotted(s), setColor(s));
+    for (const auto &[set, mask] : lines_) {
+        if (set < 1 || set > sets)
+            continue;
+        const PlottedPoints line = plotted(set);
+        if (mask & kLineMean) {
+            if (auto mean = LineMean(line))
+                drawLevel(*mean, elementColor(kMeanElement));
+        }
+        if (mask & kLineMinMax) {
+            if (auto range = LineMinMax(line)) {
+                drawLevel(range->min, elementColor(kMinMaxElement));
+                drawLevel(range->max, elementColor(kMinMaxElement));
+            }
+        }
+        if (mask & kLineMovingAverage)
+            drawLine(MovingAverageLine(line, number(prop::MaPeriod)), elementColor(kMovingAverageElement));
+    }
+}
+
+} // namespace tarvello::graph

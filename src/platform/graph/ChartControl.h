@@ -1,0 +1,111 @@
+#pragma once
+
+#include "platform/forms/Control.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace tarvello::graph {
+
+// The chart control's members, by the numbers the game drives it with.
+namespace prop {
+inline constexpr int32_t Background = 5;    // palette colour of the plot area
+inline constexpr int32_t DataColor = 13;    // palette colour of every data set
+inline constexpr int32_t MaPeriod = 15;     // points of the moving average
+inline constexpr int32_t PlotPhase = 20;    // 9 begins a plot (clears the lines), 25 ends it
+inline constexpr int32_t Repaint = 21;      // last write of a recolouring
+inline constexpr int32_t ElementColor = 38; // colour of the element chosen by ElementSelect
+inline constexpr int32_t ElementSelect = 39;
+inline constexpr int32_t Title = 43;
+inline constexpr int32_t GraphType = 44; // 6 lines, 18 open-high-low-close bars
+inline constexpr int32_t XLabelStep = 53;
+inline constexpr int32_t PointCount = 66;
+inline constexpr int32_t SetCount = 67;
+inline constexpr int32_t SecondColor = 70;
+inline constexpr int32_t CurrentSet = 102;
+inline constexpr int32_t XTickStep = 103;
+inline constexpr int32_t LastShown = 111;
+inline constexpr int32_t FirstShown = 112;
+inline constexpr int32_t YMax = 118;
+inline constexpr int32_t YMin = 119;
+inline constexpr int32_t YDivisions = 123;
+inline constexpr int32_t YLabelStyle = 124;
+inline constexpr int32_t YLabelFormat = 142;
+inline constexpr int32_t SetColor = 157; // indexed by set
+inline constexpr int32_t Value = 158;    // indexed by point, in the current set
+inline constexpr int32_t XLabel = 168;   // indexed by point
+inline constexpr int32_t SecondValue = 170;
+inline constexpr int32_t YLabel = 176; // indexed by label, 1 at the bottom
+inline constexpr int32_t Lines = 193;  // 1 mean, 2 min-max, 16 moving average, on the current set
+inline constexpr int32_t BorderStyle = -504;
+inline constexpr int32_t HostWidth = static_cast<int32_t>(0x80010005u);
+inline constexpr int32_t HostVisible = static_cast<int32_t>(0x80010007u);
+} // namespace prop
+
+inline constexpr int kLineGraph = 6;
+inline constexpr int kBarGraph = 18;
+inline constexpr float kEmptyValue = -500.0f;
+// Line elements chosen by ElementSelect.
+inline constexpr int kAxisElement = 0, kLabelElement = 4, kTitleElement = 6, kMeanElement = 8,
+                     kMinMaxElement = 9, kMovingAverageElement = 12;
+inline constexpr int kLineMean = 1, kLineMinMax = 2, kLineMovingAverage = 16;
+
+// The 16 colours the chart's palette numbers name.
+QColor paletteColor(int index);
+
+// A chart control: data sets 1..S of points 1..N, driven by numbered members as the game's chart
+// component was. Every member keeps the value last written, so a read returns it; the widget paints
+// what the members describe. Values are kept per set and point whatever the counts, so raising a count
+// again shows what was stored; a value never written reads as the empty marker -500.
+class ChartControl : public forms::ControlWidget<QWidget> {
+    Q_OBJECT
+public:
+    // `zeroIsEmpty`: a price chart, where a value of 0 is an empty bar part and is not drawn.
+    ChartControl(QWidget *parent, const QString &name, const QString &title, bool zeroIsEmpty);
+
+    void set(int32_t dispid, const QVariant &value);
+    void setAt(int32_t dispid, int index, const QVariant &value);
+    QVariant get(int32_t dispid) const;
+    QVariant getAt(int32_t dispid, int index) const;
+
+    int number(int32_t dispid) const { return get(dispid).toInt(); }
+    float single(int32_t dispid) const { return get(dispid).toFloat(); }
+    float value(int set, int point) const;
+    QString title() const { return get(prop::Title).toString(); }
+    int lines(int set) const;
+    QColor setColor(int set) const;
+    QColor elementColor(int element) const;
+    // The Y label texts as drawn, bottom first: written texts, else the automatic ones.
+    QStringList yLabels() const;
+
+    // Every write in order (member, index or 0, value), for checking write sequences.
+    struct Write {
+        int32_t dispid;
+        int index;
+        QVariant value;
+    };
+    const std::vector<Write> &writes() const { return writes_; }
+    void clearWrites() { writes_.clear(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool drawn(float v) const;
+    std::vector<float> drawnValues(int set) const;
+
+    bool zeroIsEmpty_;
+    std::map<int32_t, QVariant> members_;
+    std::map<std::pair<int32_t, int>, QVariant> indexed_;
+    std::map<std::pair<int, int>, float> values_;
+    std::map<int, int> lines_; // statistics lines by the set they were written on
+    std::map<int, int> elementColors_;
+    std::vector<Write> writes_;
+};
+
+} // namespace tarvello::graph
