@@ -238,13 +238,18 @@ void ChartControl::paintEvent(QPaintEvent *)
     for (int p = 1; p <= points; p += tickStep)
         painter.drawLine(QPointF(xOf(p), plot.bottom()), QPointF(xOf(p), plot.bottom() + 3));
     painter.setPen(elementColor(kLabelElement));
+    // A label that would run into the one before it is left out rather than drawn over it.
+    double freeFrom = -1e9;
     for (int p = 1; p <= points; p += labelStep) {
         const QString text = getAt(prop::XLabel, p).toString();
         if (text.isEmpty())
             continue;
         const int w = metrics.horizontalAdvance(text);
-        double left = std::clamp(xOf(p) - w / 2.0, 0.0, static_cast<double>(whole.width() - w));
+        const double left = std::clamp(xOf(p) - w / 2.0, 0.0, static_cast<double>(whole.width() - w));
+        if (left < freeFrom)
+            continue;
         painter.drawText(QPointF(left, plot.bottom() + 4 + metrics.ascent()), text);
+        freeFrom = left + w + 4;
     }
 
     painter.setClipRect(plot);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace tarvello {
+
+struct Bar {
+    float open = 0.0f;
+    float high = 0.0f;
+    float low = 0.0f;
+    float close = 0.0f;
+};
+
+// A price of period n (1-based) of the charted instrument.
+using PeriodPrice = std::function<float(int n)>;
+
+// The bar of tick n: the prices of the last three ticks (fewer at the start of the game).
+Bar TickBar(const PeriodPrice &price, int n);
+
+// One point of the stochastics, as fractions of 0 to 1.
+struct StochasticsPoint {
+    float k = 0.0f;    // the close within the highest high and lowest low of the last five points
+    float d = 0.0f;    // the mean of the last three %K, from the third point on
+    float slow = 0.0f; // the mean of the last three %D, from the third point on
+};
+
+// The stochastics of the chart's points, each over the points of the chart before it (at most five
+// for %K); a window whose high equals its low gives %K 0.
+std::vector<StochasticsPoint> Stochastics(const std::vector<Bar> &bars);
+
+// Every point of a set that reads 0 takes the set's first value that is not 0, as Tick charts fill
+// their warm-up points; a set with no other value stays as it is.
+void FillZeros(std::vector<float> &values);
+
+// The relative strength index of periods first to last: for a period of 15 or more, 100 - 100 / (1 +
+// RS) with RS the simple mean of the gains over the simple mean of the losses of its 14 price changes;
+// 0 for earlier periods. Fourteen changes without a fall give 100, or 50 when nothing changed at all.
+std::vector<float> RelativeStrength(const PeriodPrice &price, int first, int last);
+
+} // namespace tarvello
