@@ -1,0 +1,306 @@
+#include "ChartFixture.h"
+
+#include "charts/ui/ChartDrawing.h"
+
+namespace tarvello::test {
+namespace {
+
+namespace p = graph::prop;
+
+QStringList xLabels(graph::ChartControl &chart)
+{
+    QStringList labels;
+    for (int i = 1; i <= chart.number(p::PointCount); ++i)
+        labels << chart.getAt(p::XLabel, i).toString();
+    return labels;
+}
+
+// Before any game both charts show four empty points from today on; once a game is set up, from
+// January 1 of its year.
+TEST_F(ChartTest, SetUpBeforeAGameAndBeforeTheFirstPeriod)
+{
+    ResetGraph(app);
+    SetIndicatorGraphLabels(app);
+    for (graph::ChartControl *chart : {&left(), &right()}) {
+        EXPECT_TRUE(chart->visible());
+        EXPECT_EQ(xLabels(*chart), (QStringList{"12/10/2026", "12/11/2026", "12/12/2026", "12/13/2026"}));
+        EXPECT_EQ(chart->value(1, 1), graph::kEmptyValue);
+        EXPECT_EQ(chart->setColor(1), graph::paletteColor(14));
+        EXPECT_EQ(chart->yLabels(), (QStringList{"0", "$25", "$50", "$75", "$100"}));
+    }
+    EXPECT_EQ(left().number(p::GraphType), graph::kBarGraph);
+    EXPECT_EQ(left().number(p::SetCount), 4);
+
+    state.settings.gameYear = 1990;
+    ResetGraph(app);
+    EXPECT_EQ(xLabels(left()), (QStringList{"01-01-90", "01-02-90", "01-03-90", "01-04-90"}));
+    EXPECT_TRUE(left().visible());
+}
+
+TEST_F(ChartTest, AResetDuringAGameHidesTheChartUntilItIsShown)
+{
+    dailyGame(60);
+    for (auto [tradeDay, points] : {std::pair<int16_t, int>{17, 17}, {45, 30}}) {
+        state.clock.tradeDay = tradeDay;
+        ResetGraph(app);
+        EXPECT_EQ(left().number(p::PointCount), points);
+        EXPECT_FALSE(left().visible());
+    }
+    ShowGraphs(app);
+    EXPECT_TRUE(left().visible());
+}
+
+TEST_F(ChartTest, StochasticIndicatorStartsWithPercentLabels)
+{
+    state.chart.graphType = QStringLiteral("Stochastic");
+    state.settings.gameYear = 1990;
+    SetIndicatorGraphLabels(app);
+    EXPECT_EQ(right().yLabels(), (QStringList{"0", "25%", "50%", "75%", "100%"}));
+}
+
+TEST_F(ChartTest, LeftTitleFollowsTheMenuMarksAndTheDataKind)
+{
+    const struct {
+        DataKind kind;
+        int16_t tradeDay;
+        bool ohlc, ytd;
+        const char *title;
+        bool ytdAfter;
+    } cases[] = {
+        {DataKind::Daily, 1, true, false, "Open-High-Low-Close", false},
+        {DataKind::Daily, 8, false, false, "Price", false},
+        {DataKind::Daily, 8, true, true, "Year-to-Date", true},
+        {DataKind::Tick, 5, false, true, "Price", false},
+        {DataKind::Tick, 6, false, true, "Year-to-Date", true},
+        {DataKind::Tick, 6, true, false, "Price", false},
+        {DataKind::Tick, 7, true, false, "Open-High-Low-Close", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "period " << c.tradeDay << " ohlc " << c.ohlc << " ytd " << c.ytd);
+        c.kind == DataKind::Tick ? tickGame(10) : dailyGame(40);
+        w().mnuGLType[0]->setChecked(c.ohlc);
+        w().mnuGLType[2]->setChecked(c.ytd);
+        playTo(c.tradeDay);
+        EXPECT_EQ(left().title(), QString::fromLatin1(c.title));
+        EXPECT_EQ(w().mnuGLType[2]->checked(), c.ytdAfter);
+    }
+}
+
+TEST_F(ChartTest, DailyPriceWindowShowsTheLastThirtyDays)
+{
+    dailyGame(60);
+    w().mnuGLType[0]->setChecked(false);
+    playTo(31);
+    EXPECT_EQ(left().number(p::PointCount), 30);
+    EXPECT_EQ(left().number(p::FirstShown), 1);
+    EXPECT_EQ(left().number(p::LastShown), 30);
+    EXPECT_EQ(left().getAt(p::XLabel, 1).toString(), CalendarDayText(app, 1));
+    EXPECT_EQ(left().value(4, 1), state.market.Series[2].Rows[1].Close);
+    EXPECT_EQ(left().value(4, 30), state.market.Series[2].Rows[30].Close);
+    EXPECT_EQ(left().value(1, 30), 0.0f); // the open is an empty bar part on the price line
+
+    w().mnuGLType[0]->setChecked(true);
+    playTo(12);
+    EXPECT_EQ(left().number(p::GraphType), graph::kBarGraph);
+    EXPECT_EQ(left().number(p::PointCount), 12);
+    EXPECT_EQ(left().value(2, 12), state.market.Series[2].Rows[11].High);
+    EXPECT_GE(left().single(p::YMax), state.market.Series[2].Rows[11].High);
+}
+
+// A calendar that runs out before the thirtieth day must not put the window before the first day.
+TEST_F(ChartTest, ShortCalendarStartsTheWindowsAtTheFirstDay)
+{
+    dailyGame(12);
+    state.clock.endOfCalendar = true;
+    w().mnuGLType[0]->setChecked(false);
+    playTo(12);
+    EXPECT_EQ(left().number(p::PointCount), 12);
+    EXPECT_EQ(left().getAt(p::XLabel, 1).toString(), CalendarDayText(app, 0));
+    EXPECT_EQ(right().value(1, 1), state.market.Series[2].Rows[0].Close);
+}
+
+// The indicator chart never reaches past the current day, even when the series holds the next one.
+TEST_F(ChartTest, IndicatorWindowEndsAtTheCurrentDay)
+{
+    dailyGame(20);
+    playTo(19);
+    EXPECT_EQ(right().number(p::PointCount), 19);
+    EXPECT_EQ(right().value(1, 19), state.market.Series[2].Rows[18].Close);
+    EXPECT_EQ(right().value(1, 20), graph::kEmptyValue);
+}
+
+TEST_F(ChartTest, FirstFiveDaysAsBarsAfterAnEmptySlot)
+{
+    dailyGame(20);
+    left().set(p::CurrentSet, 1);
+    left().setAt(p::Value, 1, 99.0f); // left over from an earlier drawing
+    playTo(2);
+    EXPECT_EQ(left().number(p::PointCount), 6);
+    EXPECT_EQ(xLabels(left()),
+              (QStringList{"", CalendarDayText(app, 0), CalendarDayText(app, 1), "", "", ""}));
+    EXPECT_EQ(left().value(1, 1), 0.0f);
+    EXPECT_EQ(left().value(4, 3), state.market.Series[2].Rows[1].Close);
+    EXPECT_EQ(left().value(4, 4), 0.0f);
+}
+
+TEST_F(ChartTest, TickChartsLabelTheFirstTickOfEachDay)
+{
+    tickGame(5);
+    w().mnuGLType[0]->setChecked(false);
+    playTo(13);
+    EXPECT_EQ(state.settings.gameLength, 5 * 6 + 1);
+    const QStringList labels = xLabels(left());
+    ASSERT_EQ(labels.size(), 13);
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(labels[i].isEmpty(), i % 6 != 0) << "point " << i + 1;
+    EXPECT_EQ(left().value(1, 7), state.market.TickDays[1].Blocks[3].Slots[1].Price);
+
+    // Day bars from the seventh tick: one day after an empty slot, at least three slots.
+    w().mnuGLType[0]->setChecked(true);
+    playTo(7);
+    EXPECT_EQ(left().number(p::GraphType), graph::kBarGraph);
+    EXPECT_EQ(left().number(p::PointCount), 3);
+    EXPECT_EQ(left().value(2, 1), 0.0f);
+    EXPECT_EQ(left().value(2, 2), state.market.TickDays[0].Blocks[3].High);
+}
+
+TEST_F(ChartTest, YearToDateDrawsEveryDayAndAnEmptyPoint)
+{
+    dailyGame(60);
+    w().mnuGLType[0]->setChecked(false);
+    w().mnuGLType[2]->setChecked(true);
+    playTo(45);
+    EXPECT_EQ(left().title(), QStringLiteral("Year-to-Date"));
+    EXPECT_EQ(left().number(p::GraphType), graph::kLineGraph);
+    EXPECT_EQ(left().number(p::PointCount), 45);
+    EXPECT_EQ(left().value(4, 1), state.market.Series[2].Rows[0].Close);
+    EXPECT_EQ(left().value(4, 46), 0.0f);
+}
+
+TEST_F(ChartTest, MovingAverageAndLinesByPeriodAndMarks)
+{
+    const struct {
+        int16_t tradeDay;
+        bool mean, minMax;
+        int lines;
+    } cases[] = {
+        {12, false, false, 16}, {4, false, false, 0}, {3, true, false, 1}, {5, true, false, 17},
+        {3, false, true, 2},    {5, false, true, 18}, {5, true, true, 3},  {6, true, true, 19},
+    };
+    dailyGame(40);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "period " << c.tradeDay << " mean " << c.mean << " min-max " << c.minMax);
+        w().mnuMoving[0]->setChecked(c.mean);
+        w().mnuMoving[1]->setChecked(c.minMax);
+        playTo(c.tradeDay);
+        EXPECT_EQ(right().lines(1), c.lines);
+    }
+}
+
+TEST_F(ChartTest, PriceLinesOnTheClosesOrTheTicks)
+{
+    dailyGame(40);
+    w().mnuGLType[0]->setChecked(false);
+    w().mnuGLPrice[0]->setChecked(true);
+    playTo(10);
+    EXPECT_EQ(left().lines(4), 1);
+    w().mnuGLPrice[1]->setChecked(true);
+    playTo(11);
+    EXPECT_EQ(left().lines(4), 3);
+
+    tickGame(5);
+    playTo(20);
+    EXPECT_EQ(left().lines(1), 3);
+    EXPECT_EQ(left().lines(4), 0);
+}
+
+TEST_F(ChartTest, RelativeStrengthFromTheSixteenthPeriod)
+{
+    dailyGame(60);
+    state.chart.graphType = QStringLiteral("RelativeStrengthIndex");
+    playTo(15);
+    EXPECT_GT(right().single(p::YMax), 20.0f); // still the price line, scaled to prices
+    EXPECT_TRUE(right().yLabels().first().startsWith(QLatin1Char('$')));
+
+    playTo(16);
+    for (int k = 1; k <= 14; ++k)
+        EXPECT_EQ(right().value(1, k), 0.0f) << k;
+    EXPECT_GT(right().value(1, 16), 0.0f);
+    EXPECT_EQ(right().single(p::YMax), 100.0f);
+    EXPECT_EQ(right().yLabels(), (QStringList{"0%", "25%", "50%", "75%", "100%"}));
+}
+
+TEST_F(ChartTest, StochasticsOnAFixedPercentScale)
+{
+    dailyGame(60);
+    state.chart.graphType = QStringLiteral("Stochastic");
+    state.chart.stochasticsKind = QStringLiteral("FastStochastics");
+    playTo(4);
+    EXPECT_GT(right().single(p::YMax), 20.0f); // too early: the price line
+
+    playTo(45);
+    EXPECT_EQ(right().number(p::PointCount), 30);
+    EXPECT_EQ(right().single(p::YMax), 1.0f);
+    EXPECT_EQ(right().yLabels(), (QStringList{"0%", "25%", "50%", "75%", "100%"}));
+    EXPECT_EQ(right().value(4, 1), state.market.Series[2].Rows[15].Close); // point 1 is day 16
+    for (int k = 1; k <= 30; ++k) {
+        EXPECT_GE(right().value(1, k), 0.0f);
+        EXPECT_LE(right().value(1, k), 1.0f);
+    }
+}
+
+// The whole-series plot of a Daily game walks the rows up to the current day; a series with nothing up
+// to that day is left unscaled rather than failing, and a Tick game keeps its charts.
+TEST_F(ChartTest, WholeSeriesPlot)
+{
+    dailyGame(30);
+    state.market.GameCalendar.Position = 9;
+    state.clock.tradeDay = 9;
+    PlotBothGraphs(app, 1);
+    EXPECT_EQ(state.market.Series[2].Cursor, 9);
+    const int last = left().number(p::PointCount);
+    EXPECT_EQ(left().getAt(p::XLabel, last).toString(), CalendarDayText(app, 9));
+    EXPECT_EQ(left().value(4, last), state.market.Series[2].Rows[9].Close);
+    EXPECT_TRUE(left().visible());
+    EXPECT_TRUE(right().visible());
+
+    for (DailyRow &row : state.market.Series[2].Rows)
+        row.Date += 400;
+    PlotBothGraphs(app, 1);
+    EXPECT_EQ(state.market.Series[2].Cursor, -1);
+    EXPECT_TRUE(left().visible());
+
+    tickGame(5);
+    playTo(20);
+    const float shown = left().value(1, 20);
+    PlotBothGraphs(app, 1);
+    EXPECT_EQ(left().value(1, 20), shown);
+}
+
+TEST_F(ChartTest, DayStepAddsTheCurrentDay)
+{
+    dailyGame(30);
+    PriceSeries &oil = state.market.Series[2];
+    state.market.GameCalendar.Position = 0;
+    oil.Cursor = 0;
+    state.clock.tradeDay = 0;
+    PlotBothGraphs(app, 0);
+    EXPECT_EQ(left().number(p::XLabelStep), 1);
+    EXPECT_TRUE(left().visible());
+
+    state.market.GameCalendar.Position = 10;
+    oil.Cursor = 10;
+    state.clock.tradeDay = 3;
+    const int points = left().number(p::PointCount);
+    PlotBothGraphs(app, 0);
+    EXPECT_EQ(left().number(p::PointCount), points + 1);
+    EXPECT_EQ(left().number(p::XLabelStep), 3);
+
+    oil.Cursor = 9; // the row is not the calendar's day: nothing changes
+    PlotBothGraphs(app, 0);
+    EXPECT_EQ(left().number(p::PointCount), points + 1);
+}
+
+} // namespace
+} // namespace tarvello::test
