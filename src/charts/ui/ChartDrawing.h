@@ -40,6 +40,8 @@ void SetIndicatorYLabels(App &app);
 
 // The charted instrument's series, or an empty one for an instrument number outside 1 to 6.
 PriceSeries ChartedSeries(const App &app);
+// The price of tick n of the charted instrument; 0 for a tick the game's days do not hold.
+float ChartedTickPrice(const App &app, int n);
 // The date of trading day k + 1 of the game's calendar as the short date, "" past the calendar.
 QString CalendarDayText(const App &app, int k);
 

@@ -29,14 +29,12 @@ void spaceLabels(ChartControl &graph, int c)
         graph.set(p::XTickStep, graph.number(p::XLabelStep));
 }
 
-void addPoint(ChartControl &graph, int c, int16_t tradeDay)
+// A new last point for row c: one more point, or two points in all before the first period.
+void addPoint(ChartControl &graph, int c, int16_t tradeDay = 1)
 {
-    if (c != 0) {
+    if (c != 0)
         graph.set(p::PointCount, tradeDay != 0 ? graph.number(p::PointCount) + 1 : 2);
-        spaceLabels(graph, c);
-    } else {
-        spaceLabels(graph, c);
-    }
+    spaceLabels(graph, c);
 }
 
 void plotRow(ChartControl &graph, int point, const DailyRow &row)
@@ -88,12 +86,7 @@ void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
            IsCalendarDayBefore(calendar, series.Rows[static_cast<std::size_t>(series.Cursor + 1)].Date)) {
         const int c = ++series.Cursor;
         const DailyRow &row = series.Rows[static_cast<std::size_t>(c)];
-        if (c != 0) {
-            graph.set(p::PointCount, graph.number(p::PointCount) + 1);
-            spaceLabels(graph, c);
-        } else {
-            spaceLabels(graph, c);
-        }
+        addPoint(graph, c);
         const int n = graph.number(p::PointCount);
         graph.setAt(p::XLabel, n, vb::shortDate(row.Date));
         plotRow(graph, n, row);
@@ -138,12 +131,7 @@ void PlotSeriesRightFull(App &app, PriceSeries &series, ChartControl &graph)
     if (!CalendarReady(app.state.market.GameCalendar))
         return;
     for (int j = 0; j <= series.Cursor && j < rowsOf(series); ++j) {
-        if (j != 0) {
-            graph.set(p::PointCount, graph.number(p::PointCount) + 1);
-            spaceLabels(graph, j);
-        } else {
-            spaceLabels(graph, j);
-        }
+        addPoint(graph, j);
         const int n = graph.number(p::PointCount);
         graph.setAt(p::XLabel, n, QString());
         graph.set(p::CurrentSet, 1);

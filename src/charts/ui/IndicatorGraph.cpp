@@ -150,20 +150,13 @@ void DrawIndicatorGraph(App &app, ChartControl &graph)
         const int ticks = state.clock.tradeDaysInPeriod * 6;
         if (ticks <= window.last + 1)
             copy.RowCount = static_cast<int16_t>(ticks);
-        const auto &days = state.market.TickDays;
-        const int32_t id = state.chart.selectedCommodity;
         int n = 1;
         for (int k = window.first; k <= window.last; ++k, ++n) {
             const auto tick = static_cast<int16_t>(k);
             const int day = static_cast<int>(TickDayIndex(tick).value_or(0.0f));
             const int slot = TickSlot(tick).value_or(0);
             graph.setAt(p::XLabel, n, slot == 1 ? CalendarDayText(app, day) : QString());
-            float v = 0.0f;
-            if (day < static_cast<int>(days.size()) && id >= 1 && id <= 6)
-                v = days[static_cast<std::size_t>(day)]
-                        .Blocks[static_cast<std::size_t>(id)]
-                        .Slots[static_cast<std::size_t>(slot)]
-                        .Price;
+            const float v = ChartedTickPrice(app, k);
             plot(n, v);
         }
     }

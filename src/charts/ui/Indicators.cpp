@@ -32,18 +32,7 @@ PeriodPrice periodPrice(const App &app, const PriceSeries &series)
             return n >= 1 && r < series.Rows.size() ? series.Rows[r].Close : 0.0f;
         };
     }
-    return [&app](int n) {
-        if (n < 1)
-            return 0.0f;
-        const auto tick = static_cast<int16_t>(n);
-        const auto day = static_cast<std::size_t>(TickDayIndex(tick).value_or(0.0f));
-        const auto slot = static_cast<std::size_t>(TickSlot(tick).value_or(0));
-        const auto &days = app.state.market.TickDays;
-        const int32_t id = app.state.chart.selectedCommodity;
-        if (day >= days.size() || id < 1 || id > 6)
-            return 0.0f;
-        return days[day].Blocks[static_cast<std::size_t>(id)].Slots[slot].Price;
-    };
+    return [&app](int n) { return ChartedTickPrice(app, n); };
 }
 
 bool chartedKind(const App &app)

@@ -9,8 +9,8 @@
 #include "ui/App.h"
 #include "ui/Halvern.h"
 
-#include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace tarvello {
 
@@ -18,9 +18,40 @@ namespace p = graph::prop;
 
 namespace {
 
-using Writes = std::initializer_list<std::pair<int32_t, int>>;
+using Writes = std::vector<std::pair<int32_t, int>>;
 
-void send(ChartControl &graph, Writes writes)
+// clang-format off
+// The price chart's settings after its points: bars, or the price line with its mean (1) and min-max
+// (2) lines, bound to the closes (set 4) of a Daily game or the ticks (set 1) of a Tick game.
+const Writes kBarLayout = {{p::GraphType, graph::kBarGraph}, {p::PlotPhase, 25}, {155, 1}, {p::CurrentSet, 4},
+                               {100, 0}};
+const Writes kTickLineBeforeBars = {{p::GraphType, 6}, {p::PlotPhase, 25}, {155, 1}, {p::CurrentSet, 1},
+                                        {p::Lines, 0}, {p::ElementSelect, 8}, {p::ElementColor, 15},
+                                        {p::SetCount, 4}, {p::CurrentSet, 4}, {100, 0}};
+struct LineCase {
+    bool daily, mean, minMax;
+    Writes writes;
+};
+const LineCase kLineCases[] = {
+    {true, true, false, {{p::GraphType, 6}, {p::PlotPhase, 25}, {155, 1}, {p::CurrentSet, 4}, {p::Lines, 1},
+                         {p::ElementSelect, 8}, {p::ElementColor, 15}, {p::CurrentSet, 4}, {100, 0}}},
+    {true, false, true, {{p::GraphType, 6}, {p::CurrentSet, 4}, {p::Lines, 2}, {155, 1}, {p::ElementSelect, 9},
+                         {p::ElementColor, 15}, {p::CurrentSet, 4}, {100, 0}}},
+    {true, true, true, {{p::GraphType, 6}, {p::CurrentSet, 4}, {p::Lines, 3}, {155, 1}, {p::ElementSelect, 8},
+                        {p::ElementColor, 15}, {p::ElementSelect, 9}, {p::ElementColor, 15}, {p::CurrentSet, 4},
+                        {100, 1}}},
+    {false, true, false, {{p::GraphType, 6}, {p::PlotPhase, 25}, {155, 1}, {p::CurrentSet, 1}, {p::Lines, 1},
+                          {p::ElementSelect, 8}, {p::ElementColor, 15}, {p::SetCount, 4}, {p::CurrentSet, 4},
+                          {100, 0}}},
+    {false, false, true, {{p::GraphType, 6}, {p::Lines, 2}, {155, 1}, {p::ElementSelect, 9}, {p::ElementColor, 15},
+                          {100, 0}, {p::CurrentSet, 1}, {p::Lines, 2}}},
+    {false, true, true, {{p::GraphType, 6}, {155, 1}, {p::ElementSelect, 8}, {p::ElementColor, 15},
+                         {p::ElementSelect, 9}, {p::ElementColor, 15}, {100, 1}, {p::CurrentSet, 1},
+                         {p::Lines, 3}}},
+};
+// clang-format on
+
+void send(ChartControl &graph, const Writes &writes)
 {
     for (const auto &[dispid, value] : writes)
         graph.set(dispid, value);
@@ -131,7 +162,7 @@ void drawTickWindow(App &app, ChartControl &graph, PriceSeries &copy, const Grap
             const auto tick = static_cast<int16_t>(n);
             const int slot = TickSlot(tick).value_or(0);
             graph.set(p::CurrentSet, 1);
-            graph.setAt(p::Value, point, tickBlockOf(app, tickDayOf(tick)).Slots[slot].Price);
+            graph.setAt(p::Value, point, ChartedTickPrice(app, n));
             const float v = graph.getAt(p::Value, point).toFloat();
             highest = point == 1 ? v : std::max(highest, v);
             lowest = point == 1 ? v : std::min(lowest, v);
@@ -150,6 +181,15 @@ PriceSeries ChartedSeries(const App &app)
     if (id < 1 || id > 6)
         return {};
     return app.state.market.Series[static_cast<std::size_t>(id - 1)];
+}
+
+float ChartedTickPrice(const App &app, int n)
+{
+    if (n < 1)
+        return 0.0f;
+    const auto tick = static_cast<int16_t>(n);
+    const auto slot = static_cast<std::size_t>(TickSlot(tick).value_or(0));
+    return tickBlockOf(app, tickDayOf(tick)).Slots[slot].Price;
 }
 
 QString CalendarDayText(const App &app, int k)
@@ -240,101 +280,24 @@ void DrawPriceGraph(App &app, ChartControl &graph)
         DrawYearToDateGraph(app);
         return;
     }
-    const bool mean = w.mnuGLPrice[0]->checked();
-    const bool minMax = w.mnuGLPrice[1]->checked();
-    if (kind == DataKind::Daily) {
-        if (ohlcChecked(app)) {
-            send(graph, {{p::GraphType, graph::kBarGraph},
-                         {p::PlotPhase, 25},
-                         {155, 1},
-                         {p::CurrentSet, 4},
-                         {100, 0}});
-            return;
-        }
-        if (mean && !minMax)
-            send(graph, {{p::GraphType, 6},
-                         {p::PlotPhase, 25},
-                         {155, 1},
-                         {p::CurrentSet, 4},
-                         {p::Lines, 1},
-                         {p::ElementSelect, 8},
-                         {p::ElementColor, 15},
-                         {p::CurrentSet, 4},
-                         {100, 0}});
-        else if (!mean && minMax)
-            send(graph, {{p::GraphType, 6},
-                         {p::CurrentSet, 4},
-                         {p::Lines, 2},
-                         {155, 1},
-                         {p::ElementSelect, 9},
-                         {p::ElementColor, 15},
-                         {p::CurrentSet, 4},
-                         {100, 0}});
-        else if (mean && minMax)
-            send(graph, {{p::GraphType, 6},
-                         {p::CurrentSet, 4},
-                         {p::Lines, 3},
-                         {155, 1},
-                         {p::ElementSelect, 8},
-                         {p::ElementColor, 15},
-                         {p::ElementSelect, 9},
-                         {p::ElementColor, 15},
-                         {p::CurrentSet, 4},
-                         {100, 1}});
-        ScaleGraphYAxis(app, copy, graph);
+    const bool daily = kind == DataKind::Daily;
+    if (ohlcChecked(app) && (daily || dayBars)) {
+        send(graph, kBarLayout);
         return;
     }
     if (ohlcChecked(app)) {
-        if (dayBars)
-            send(graph, {{p::GraphType, graph::kBarGraph},
-                         {p::PlotPhase, 25},
-                         {155, 1},
-                         {p::CurrentSet, 4},
-                         {100, 0}});
-        else
-            send(graph, {{p::GraphType, 6},
-                         {p::PlotPhase, 25},
-                         {155, 1},
-                         {p::CurrentSet, 1},
-                         {p::Lines, 0},
-                         {p::ElementSelect, 8},
-                         {p::ElementColor, 15},
-                         {p::SetCount, 4},
-                         {p::CurrentSet, 4},
-                         {100, 0}});
+        // Bars need a finished day: until then the ticks stay a line, without lines over them.
+        send(graph, kTickLineBeforeBars);
         return;
     }
-    if (mean && !minMax)
-        send(graph, {{p::GraphType, 6},
-                     {p::PlotPhase, 25},
-                     {155, 1},
-                     {p::CurrentSet, 1},
-                     {p::Lines, 1},
-                     {p::ElementSelect, 8},
-                     {p::ElementColor, 15},
-                     {p::SetCount, 4},
-                     {p::CurrentSet, 4},
-                     {100, 0}});
-    else if (!mean && minMax)
-        send(graph, {{p::GraphType, 6},
-                     {p::Lines, 2},
-                     {155, 1},
-                     {p::ElementSelect, 9},
-                     {p::ElementColor, 15},
-                     {100, 0},
-                     {p::CurrentSet, 1},
-                     {p::Lines, 2}});
-    else if (mean && minMax)
-        send(graph, {{p::GraphType, 6},
-                     {155, 1},
-                     {p::ElementSelect, 8},
-                     {p::ElementColor, 15},
-                     {p::ElementSelect, 9},
-                     {p::ElementColor, 15},
-                     {100, 1},
-                     {p::CurrentSet, 1},
-                     {p::Lines, 3}});
-    graph.set(155, 1);
+    const bool mean = w.mnuGLPrice[0]->checked();
+    const bool minMax = w.mnuGLPrice[1]->checked();
+    for (const LineCase &c : kLineCases) {
+        if (c.daily == daily && c.mean == mean && c.minMax == minMax)
+            send(graph, c.writes);
+    }
+    if (!daily)
+        graph.set(155, 1);
     ScaleGraphYAxis(app, copy, graph);
 }
 

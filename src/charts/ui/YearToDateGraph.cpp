@@ -47,14 +47,7 @@ void DrawYearToDateGraph(App &app)
                 const auto tick = static_cast<int16_t>(i);
                 const int day = static_cast<int>(TickDayIndex(tick).value_or(0.0f));
                 const int slot = TickSlot(tick).value_or(0);
-                const auto &days = state.market.TickDays;
-                const int32_t id = state.chart.selectedCommodity;
-                float price = 0.0f;
-                if (day < static_cast<int>(days.size()) && id >= 1 && id <= 6)
-                    price = days[static_cast<std::size_t>(day)]
-                                .Blocks[static_cast<std::size_t>(id)]
-                                .Slots[static_cast<std::size_t>(slot)]
-                                .Price;
+                const float price = ChartedTickPrice(app, i);
                 left.set(p::CurrentSet, 1);
                 left.setAt(p::Value, i, price);
                 const float v = left.getAt(p::Value, i).toFloat();
