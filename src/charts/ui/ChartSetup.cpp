@@ -34,10 +34,9 @@ void EmptyAllSets(ChartControl &graph)
     }
 }
 
-// Four points labelled January 1 of the game's year onward, as "mm-dd-yy".
+// The four points labelled January 1 of the game's year onward, as "mm-dd-yy", and shown.
 void LabelYearStart(App &app, ChartControl &graph)
 {
-    graph.set(p::PointCount, 4);
     const QDate first(app.state.settings.gameYear, 1, 1);
     for (int n = 1; n <= 4; ++n)
         graph.setAt(p::XLabel, n, first.addDays(n - 1).toString(QStringLiteral("MM-dd-yy")));
@@ -151,6 +150,7 @@ void SetYearAxisLabels(App &app, ChartControl &graph)
         graph.set(p::HostVisible, true);
         ApplyGraphColors(app);
     } else if (tradeDay < 4) {
+        graph.set(p::PointCount, 4);
         LabelYearStart(app, graph);
     } else {
         graph.set(p::PointCount, std::min<int>(tradeDay, 30));

@@ -256,7 +256,7 @@ void ChartControl::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (number(prop::GraphType) == kBarGraph) {
         // Each point: a line from low to high, the open to the left and the close to the right.
-        const double tick = std::max(1.5, plot.width() / points / 3.0);
+        const double tick = std::clamp(plot.width() / points / 3.0, 1.5, 5.0);
         painter.setPen(QPen(setColor(4), 1.2));
         for (int p = 1; p <= points; ++p) {
             const float open = value(1, p), high = value(2, p), low = value(3, p), close = value(4, p);
