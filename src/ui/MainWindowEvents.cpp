@@ -49,6 +49,8 @@ void connectMainWindow(Halvern &w, App &app)
         [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });
     w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
     w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
+    // Every repaint puts the charts back where a report or a notice may have covered them.
+    w.setPaintHandler([&app] { ShowGraphs(app); });
     connectGraphMenus(app, w);
     connectOrderEntry(w, app);
 

@@ -2,6 +2,8 @@
 
 #include "common/Level.h"
 
+#include <QCoreApplication>
+
 namespace tarvello::test {
 namespace {
 
@@ -80,8 +82,8 @@ TEST_F(ChartTest, ColoursByScheme)
     dailyGame(40);
     auto writesFor = [this](forms::VbColor back) {
         w().setBackColor(back);
-        left().clearWrites();
-        right().clearWrites();
+        left().startLog();
+        right().startLog();
         ApplyGraphColors(app);
         std::vector<std::tuple<int32_t, int, QVariant>> writes;
         for (auto *chart : {&left(), &right()})
@@ -143,6 +145,26 @@ TEST_F(ChartTest, VisibilityByLevelAndReports)
         EXPECT_EQ(left().twipWidth(), 3132);
         EXPECT_EQ(right().twipWidth(), c.level == Level::Novice ? 3255 : 3132);
     }
+}
+
+} // namespace
+} // namespace tarvello::test
+
+namespace tarvello::test {
+namespace {
+
+// A repaint of the main window puts back the charts a reset left hidden.
+TEST_F(ChartTest, RepaintShowsTheCharts)
+{
+    dailyGame(40);
+    state.clock.tradeDay = 20;
+    ResetGraph(app);
+    ASSERT_FALSE(left().visible());
+    w().show();
+    w().grab();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(left().visible());
+    EXPECT_EQ(left().twipWidth(), 3132);
 }
 
 } // namespace

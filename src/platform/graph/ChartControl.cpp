@@ -58,7 +58,8 @@ ChartControl::ChartControl(QWidget *parent, const QString &name, const QString &
 
 void ChartControl::set(int32_t dispid, const QVariant &value)
 {
-    writes_.push_back({dispid, 0, value});
+    if (logging_)
+        writes_.push_back({dispid, 0, value});
     if (dispid == prop::HostWidth) {
         setTwipWidth(static_cast<int>(std::lround(value.toDouble())));
         return;
@@ -97,7 +98,8 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
 
 void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
 {
-    writes_.push_back({dispid, index, value});
+    if (logging_)
+        writes_.push_back({dispid, index, value});
     if (dispid == prop::Value)
         values_[{number(prop::CurrentSet), index}] = value.toFloat();
     else if (dispid == prop::SecondValue)

@@ -83,14 +83,19 @@ public:
     // The Y label texts as drawn, bottom first: written texts, else the automatic ones.
     QStringList yLabels() const;
 
-    // Every write in order (member, index or 0, value), for checking write sequences.
+    // Every write in order (member, index or 0, value) from the last startLog() on, for checking write
+    // sequences. Nothing is logged until then: a game writes thousands of members a period.
     struct Write {
         int32_t dispid;
         int index;
         QVariant value;
     };
+    void startLog()
+    {
+        writes_.clear();
+        logging_ = true;
+    }
     const std::vector<Write> &writes() const { return writes_; }
-    void clearWrites() { writes_.clear(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -106,6 +111,7 @@ private:
     std::map<int, int> lines_; // statistics lines by the set they were written on
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
+    bool logging_ = false;
 };
 
 } // namespace tarvello::graph
