@@ -6,7 +6,6 @@
 #include "platform/forms/MenuItem.h"
 #include "platform/graph/ChartControl.h"
 #include "platform/grid/Grid.h"
-#include "ui/StandIn.h"
 
 namespace tarvello {
 
@@ -47,7 +46,7 @@ public:
     Shape *shpBegMark, *shpExpMark;
     // Instrument buttons
     CommandButton *btnOil, *btnGold, *btnTBond, *btnSp500, *btnCattle, *btnSoybean;
-    // Charts (stand-ins until the chart control is built)
+    // Charts: prices on the left, the indicator on the right
     graph::ChartControl *GraphLeft, *GraphRight;
     forms::ComboBox *cboCommodity;
     // Order entry and the period advance
