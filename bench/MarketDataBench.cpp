@@ -9,18 +9,16 @@
 #include "data/PriceSchema.h"
 #include "platform/db/SqlFunctions.h"
 
+#include "BenchSupport.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <string>
 #include <vector>
 
 using namespace tarvello;
@@ -46,15 +44,10 @@ void check(int rc, sqlite3 *db, const char *what)
     }
 }
 
-QString priceFile()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPriceFileName));
-}
-
 GameState gameState(DataKind kind, GameLengthOption length, double start)
 {
     GameState state;
-    state.priceDatabase.DbPath = priceFile();
+    state.priceDatabase.DbPath = bench::priceFile();
     state.priceDatabase.DbUser = QStringLiteral("admin");
     state.settings.dataType = kind;
     state.settings.lengthOption = length;
@@ -92,8 +85,9 @@ template <typename ReadRow> void runQuery(sqlite3 *db, const QString &sql, ReadR
 sqlite3 *openRaw()
 {
     sqlite3 *db = nullptr;
-    check(sqlite3_open_v2(QFile::encodeName(priceFile()).constData(), &db, SQLITE_OPEN_READONLY, nullptr), db,
-          "open");
+    check(sqlite3_open_v2(QFile::encodeName(bench::priceFile()).constData(), &db, SQLITE_OPEN_READONLY,
+                          nullptr),
+          db, "open");
     db::registerDateFunctions(db);
     return db;
 }
@@ -151,64 +145,20 @@ void BM_TickQuarterFloor(benchmark::State &run)
     }
 }
 
-// The fastest of the repetitions is the least disturbed by whatever else the machine runs.
-double fastest(const std::vector<double> &times)
-{
-    return *std::min_element(times.begin(), times.end());
-}
-
-#define MARKET_BENCHMARK(name)                                                                               \
-    BENCHMARK(name)                                                                                          \
-        ->Unit(benchmark::kMillisecond)                                                                      \
-        ->Repetitions(9)                                                                                     \
-        ->ComputeStatistics("min", fastest)                                                                  \
-        ->ReportAggregatesOnly(true)
+#define MARKET_BENCHMARK(name) BENCHMARK(name)->Apply(bench::repeated<benchmark::kMillisecond>)
 
 MARKET_BENCHMARK(BM_DailyYearLoad);
 MARKET_BENCHMARK(BM_DailyYearFloor);
 MARKET_BENCHMARK(BM_TickQuarterLoad);
 MARKET_BENCHMARK(BM_TickQuarterFloor);
 
-// Prints the runs as usual, then each load's fastest run against its floor's.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs) {
-            const bool fastest = r.run_type == Run::RT_Aggregate && r.aggregate_name == "min";
-            if (fastest || (r.run_type == Run::RT_Iteration && !times_.count(r.run_name.function_name)))
-                times_[r.run_name.function_name] = r.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const auto &[load, floor] : {std::pair{"BM_DailyYearLoad", "BM_DailyYearFloor"},
-                                          std::pair{"BM_TickQuarterLoad", "BM_TickQuarterFloor"}}) {
-            if (times_.count(load) && times_.count(floor))
-                std::printf("%-20s %8.2f ms   floor %8.2f ms   ratio %.2fx\n", load, times_[load],
-                            times_[floor], times_[load] / times_[floor]);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (!QFile::exists(priceFile())) {
-        std::fprintf(stderr, "No sample price database at %s: build the target futures_db_sample.\n",
-                     qPrintable(priceFile()));
-        return 1;
-    }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    bench::RatioReporter reporter(
+        {{"BM_DailyYearLoad", "BM_DailyYearFloor"}, {"BM_TickQuarterLoad", "BM_TickQuarterFloor"}}, "floor",
+        "ms");
+    return bench::runBenchmarks(argc, argv, reporter);
 }

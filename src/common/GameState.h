@@ -38,10 +38,15 @@ struct GameClock {
     int16_t tradeDay = 0; // TradeDay: the period index, 0 before the first period
     // A game's data is loaded and the game has not ended: only then may "&Forward" be used.
     bool gameDataLoaded = false;
-    // RestartMode: 1 once "&Play Again" has restarted the game, until the next period advance ends.
+    // RestartMode: 1 once "&Play Again" has restarted the game, until the code that showed the summary
+    // window has seen it.
     int16_t restartMode = 0;
-    // AdvancingPeriod: true while a Tick game's period advance runs; it lays out the order area itself.
-    bool advancingPeriod = false;
+    // AdvanceInProgress: true while a "&Forward" click opens the next period, in either kind of game;
+    // the click lays out "&Forward", "&Trade" and the reports itself.
+    bool advanceInProgress = false;
+    // LiquidationOccurred: a forced fill of the margin test happened in this click; the click then
+    // stops without opening the next period.
+    bool liquidationOccurred = false;
     int16_t tradeDaysInPeriod = 0; // TradeDaysInPeriod: the trading days of the last calendar load
     bool endOfCalendar = false;    // EndOfCalendar: the loaded calendar has no further day
     bool tradingStarted = false;   // TradingStarted: period 1 of some game has begun; never reset
@@ -60,6 +65,12 @@ struct NewsState {
     int16_t dailyNewsClicks = 0;
     // HintMarker: no helpful hint until the period index has passed it; kept for the whole run.
     int16_t hintMarker = 0;
+    // The economic release of a period: its two texts and whether one was issued. No release is ever
+    // issued in this game, so the flag stays false; the period advance empties the texts before it
+    // asks for one.
+    QString economicReleaseTitle;
+    QString economicReleaseText;
+    bool economicReleaseIssued = false;
 };
 
 // Everything the game keeps for the whole run. The application owns one; procedures take what they

@@ -60,7 +60,7 @@ void changePeriod(Layout &l, const StageContext &c)
     l.hide({"promptUnits", "promptPrice", "inputUnits", "inputPrice", "lblorderverify"})
         .show({"lblTraderInput"});
     l.hide({"TradeGrid"}).call(Op::ShowGraphs);
-    if (c.advancingPeriod)
+    if (c.advanceInProgress)
         return; // the period advance lays out "&Forward", "&Trade" and the reports itself
     if (c.restartMode != 1) {
         if (c.tradeDay != 0)

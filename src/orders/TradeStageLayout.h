@@ -43,7 +43,7 @@ struct StageStep {
 struct StageContext {
     int16_t tradeDay = 0;
     int16_t restartMode = 0;
-    bool advancingPeriod = false;
+    bool advanceInProgress = false;
     int32_t totalTrades = 0;
     int16_t newsEventCount = 0;
 };

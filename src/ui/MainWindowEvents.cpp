@@ -3,8 +3,10 @@
 #include "charts/ui/ChartServices.h"
 #include "common/GameState.h"
 #include "common/Services.h"
+#include "flow/ui/EndOfGame.h"
 #include "flow/ui/LevelSetup.h"
 #include "flow/ui/NewGame.h"
+#include "flow/ui/PeriodAdvance.h"
 #include "flow/ui/SettingsMenus.h"
 #include "flow/ui/Startup.h"
 #include "news/ui/NewsReports.h"
@@ -22,32 +24,26 @@ namespace tarvello {
 
 namespace halvern {
 
-void Form_Unload(Halvern &w, GameState &state, ProgramEnd &programEnd, int16_t &cancel)
+void Form_Unload(App &app, int16_t &cancel)
 {
+    Halvern &w = app.main();
     DisableVisibleButtons(w);
     cancel = 1;
-    mnuEnd_Click(programEnd);
-    if (programEnd.ended())
+    mnuEnd_Click(app);
+    if (app.programEnd.ended())
         return;
-    EnableVisibleButtons(w, state);
-}
-
-void mnuEnd_Click(ProgramEnd &programEnd)
-{
-    programEnd.end(0);
+    EnableVisibleButtons(w, app.state);
 }
 
 } // namespace halvern
 
 void connectMainWindow(Halvern &w, App &app)
 {
-    GameState &state = app.state;
-    ProgramEnd &programEnd = app.programEnd;
     w.setLoadHandler([&app] { halvern::Form_Load(app); });
     w.setActivateHandler([&w] { halvern::Form_Activate(w); });
-    w.setUnloadHandler(
-        [&w, &state, &programEnd](int16_t &cancel) { halvern::Form_Unload(w, state, programEnd, cancel); });
-    w.mnuEnd->setClickHandler([&programEnd] { halvern::mnuEnd_Click(programEnd); });
+    w.setUnloadHandler([&app](int16_t &cancel) { halvern::Form_Unload(app, cancel); });
+    w.mnuEnd->setClickHandler([&app] { halvern::mnuEnd_Click(app); });
+    w.btnChangePeriod->setClickHandler([&app] { btnChangePeriod_Click(app); });
     w.mnuAboutMorvaine->setClickHandler([&app] { mnuAboutMorvaine_Click(app); });
     // Every repaint puts the charts back where a report or a notice may have covered them.
     w.setPaintHandler([&app] { ShowGraphs(app); });

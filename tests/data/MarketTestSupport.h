@@ -4,6 +4,7 @@
 #include "data/MarketHooks.h"
 #include "data/QuoteLines.h"
 #include "support/FixtureDb.h"
+#include "support/FixtureGames.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,28 +38,5 @@ public:
 
     bool called(const QString &call) const { return calls.contains(call); }
 };
-
-// A game state pointed at a fixture database, with the game's kind, length option and dates.
-inline void pointAt(GameState &state, const FixtureDb &fixture)
-{
-    state.priceDatabase.DbPath = fixture.path();
-    state.priceDatabase.DbUser = QStringLiteral("admin");
-}
-
-inline void describeGame(GameState &state, DataKind kind, GameLengthOption length, Day start, Day end)
-{
-    state.settings.dataType = kind;
-    state.settings.lengthOption = length;
-    state.settings.startDate = start.serial;
-    state.settings.endDate = end.serial;
-}
-
-// Both: a game over the fixture's prices.
-inline void describeGame(GameState &state, const FixtureDb &fixture, DataKind kind, GameLengthOption length,
-                         Day start, Day end)
-{
-    pointAt(state, fixture);
-    describeGame(state, kind, length, start, end);
-}
 
 } // namespace tarvello::test

@@ -7,6 +7,7 @@
 #include "flow/ui/frmTimePeriod.h"
 
 #include <limits>
+#include <vector>
 
 namespace tarvello::test {
 
@@ -27,6 +28,18 @@ protected:
         return forms.get<frmTimePeriod>();
     }
     forms::OptionButton &option(GameOption o) { return optionButton(dialog(), o); }
+
+    // Game > "&Start", with the options dialog answered by these clicks and then "&Begin".
+    void beginNewGame(std::vector<GameOption> clicks = {})
+    {
+        host.answerNext([clicks](forms::Form &form) {
+            auto &f = static_cast<frmTimePeriod &>(form);
+            for (GameOption o : clicks)
+                optionButton(f, o).click();
+            f.cmdBegin->click();
+        });
+        w().mnuNewGame->click();
+    }
 };
 
 } // namespace tarvello::test

@@ -41,18 +41,6 @@ protected:
     }
     ~NewGame() override { CloseDatabase(state.priceDatabase); }
 
-    // Game > "&Start", with the dialog answered by these clicks and then "&Begin".
-    void start(std::vector<GameOption> clicks = {})
-    {
-        host.answerNext([clicks](forms::Form &form) {
-            auto &f = static_cast<frmTimePeriod &>(form);
-            for (GameOption o : clicks)
-                optionButton(f, o).click();
-            f.cmdBegin->click();
-        });
-        w().mnuNewGame->click();
-    }
-
     std::vector<forms::MenuItem *> settingsItems()
     {
         return {w().mnuLevel[0],      w().mnuLevel[2],      w().mnuNews[0],
@@ -119,7 +107,7 @@ TEST_F(NewGame, OptionCombinationsBecomeAGameAtPeriodZero)
         forms.unload<frmTimePeriod>();
         state.account.totalCommissions = 40.0f;
 
-        start(c.clicks);
+        beginNewGame(c.clicks);
         EXPECT_EQ(state.settings.level, c.level);
         EXPECT_EQ(state.settings.dataType, c.kind);
         EXPECT_EQ(state.settings.gameLength, c.length);
@@ -140,7 +128,7 @@ TEST_F(NewGame, OptionCombinationsBecomeAGameAtPeriodZero)
 // While a game is set up or running, the settings menus cannot change it.
 TEST_F(NewGame, SettingsMenusAreLockedDuringAGame)
 {
-    start({Month});
+    beginNewGame({Month});
     w().mnuLevel[0]->click();
     w().mnuGameLength[4]->click();
     w().mnuDat[1]->click();
@@ -155,8 +143,8 @@ TEST_F(NewGame, SettingsMenusAreLockedDuringAGame)
 // At period 0 the command opens the dialog again, whatever its caption reads.
 TEST_F(NewGame, StartAgainBeforeTheFirstPeriod)
 {
-    start();
-    start({Month});
+    beginNewGame();
+    beginNewGame({Month});
     EXPECT_EQ(host.shows().size(), 2u);
     EXPECT_EQ(state.settings.gameLength, 30);
     EXPECT_TRUE(state.clock.gameDataLoaded);
@@ -165,7 +153,7 @@ TEST_F(NewGame, StartAgainBeforeTheFirstPeriod)
 // During a game "&Restart" shows the figures so far and leaves the game as it stands.
 TEST_F(NewGame, RestartDuringAGameShowsTheScoreAndResetsNothing)
 {
-    start();
+    beginNewGame();
     state.clock.tradeDay = 5;
     state.account.realizedPL = 1000.0;
     state.account.unrealizedPL = -250.5;
@@ -192,7 +180,7 @@ TEST_F(NewGame, RestartDuringAGameShowsTheScoreAndResetsNothing)
 // use of its controls back when the load is done.
 TEST_F(NewGame, TickGameLoadsWithTheInitializingWindow)
 {
-    start({Tick});
+    beginNewGame({Tick});
     ASSERT_TRUE(state.clock.gameDataLoaded);
     EXPECT_EQ(vb::fromSerial(state.settings.startDate), QDate(1997, 7, 1));
     EXPECT_EQ(state.market.GameCalendar.Count, 3);
@@ -207,7 +195,7 @@ TEST_F(NewGame, TickGameLoadsWithTheInitializingWindow)
 TEST_F(NewGame, APeriodWithoutDataLeavesTheProgramIdle)
 {
     random.afterScript = 0.0f; // a Daily game in 1984, which the fixture does not hold
-    start();
+    beginNewGame();
     ASSERT_FALSE(host.shows().empty());
     const ModalShow &notice = host.shows().back();
     EXPECT_EQ(notice.form, QStringLiteral("frmPlayerNotification"));
@@ -222,7 +210,7 @@ TEST_F(NewGame, APeriodWithoutDataLeavesTheProgramIdle)
 
     // The next game, over a period with data, starts as usual.
     random.afterScript = 0.5f;
-    start();
+    beginNewGame();
     EXPECT_TRUE(state.clock.gameDataLoaded);
     EXPECT_EQ(w().mnuNewGame->caption(), QStringLiteral("&Restart"));
 }
@@ -231,7 +219,7 @@ TEST_F(NewGame, APeriodWithoutDataLeavesTheProgramIdle)
 TEST_F(NewGame, ADatabaseThatCannotBeOpenedEndsTheProgram)
 {
     state.priceDatabase.DbPath = fixture.directory() + QStringLiteral("/missing.mdb");
-    start();
+    beginNewGame();
     ASSERT_FALSE(host.shows().empty());
     EXPECT_EQ(host.shows().back().caption, QStringLiteral("Tarvello"));
     EXPECT_EQ(programEnd.calls(), 1);

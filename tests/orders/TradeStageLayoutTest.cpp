@@ -87,7 +87,7 @@ TEST(TradeStageLayout, EachStageShowsHidesEnablesAndDisables)
     for (size_t column = 0; column < 6; ++column) {
         SCOPED_TRACE(tradeStageName(stages[column]).toStdString());
         StageContext context;
-        context.advancingPeriod = true;
+        context.advanceInProgress = true;
         const std::map<QString, QString> states = controlStates(layout(stages[column], context));
         std::map<QString, QString> expected;
         for (const auto &[control, cells] : table) {

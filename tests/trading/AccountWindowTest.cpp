@@ -1,6 +1,8 @@
 #include "TradingWindowFixture.h"
 
 #include "account/ProfitLoss.h"
+#include "data/PriceDatabase.h"
+#include "support/FixtureGames.h"
 #include "ui/frmEndofGame.h"
 #include "ui/frmGameOver.h"
 
@@ -92,9 +94,17 @@ TEST_F(AccountWindow, NoMarginTestInTheFirstPeriod)
 }
 
 // An Expert game with ten Oil contracts bought at 20 and the price now at 5: the next fill finds the
-// account lost.
+// account lost. "&Play Again" reloads the game's month of prices from a fixture.
 class BlowOut : public AccountWindow {
 protected:
+    BlowOut()
+    {
+        addDailyCloses(fixture, weekdays(QDate(1990, 1, 2), 5));
+        describeGame(state, fixture, DataKind::Daily, GameLengthOption::OneMonth, Day(1990, 1, 1),
+                     Day(1990, 2, 1));
+    }
+    ~BlowOut() override { CloseDatabase(state.priceDatabase); }
+
     void loseTheAccount()
     {
         startGame(Level::Expert);
@@ -102,6 +112,8 @@ protected:
         setPrice(state, Instrument::Oil, 5.0);
         UpdateAccountDisplay(app);
     }
+
+    FixtureDb fixture;
 };
 
 TEST_F(BlowOut, AFillThatLosesTheAccountEndsTheGame)
@@ -170,6 +182,8 @@ TEST_F(BlowOut, WithoutPlayAgainTheProgramEnds)
         forms::FormRegistry registry{modal};
         App other{game, registry, end, draws, clock, QString()};
         connectTradingWindows(other);
+        describeGame(game, fixture, DataKind::Daily, GameLengthOption::OneMonth, Day(1990, 1, 1),
+                     Day(1990, 2, 1));
         game.settings.level = Level::Expert;
         setupAccountForLevel(game, Level::Expert);
         resetAccountForNewGame(game);
@@ -184,6 +198,7 @@ TEST_F(BlowOut, WithoutPlayAgainTheProgramEnds)
         EXPECT_EQ(end.ended(), !way.playsAgain);
         EXPECT_LE(end.calls(), 1);
         EXPECT_EQ(game.clock.restartMode, way.playsAgain ? 1 : 0);
+        CloseDatabase(game.priceDatabase);
     }
 }
 

@@ -122,7 +122,7 @@ TEST_F(TradeStageWindow, TheRestStageByTheStateOfTheGame)
         SCOPED_TRACE(c.name);
         state.clock.tradeDay = c.tradeDay;
         state.clock.restartMode = c.restartMode;
-        state.clock.advancingPeriod = c.advancing;
+        state.clock.advanceInProgress = c.advancing;
         state.account.totalTrades = c.trades;
         for (forms::CommandButton *b : {w().btnChangePeriod, w().btnTrade}) {
             b->setVisible(true);

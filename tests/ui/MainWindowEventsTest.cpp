@@ -110,20 +110,14 @@ TEST_F(MainWindowEvents, TheTooltipsAreSetAgainWhenAModalWindowCloses)
     w().setVisible(false);
 }
 
-// Stands for a Game > "&End" that the player leaves by carrying on: the request is recorded but the
-// program goes on.
-class CarryOnEnd final : public ProgramEnd {
-public:
-    void end(int) override { ++calls; }
-    bool ended() const override { return false; }
-    int calls = 0;
-};
-
 TEST_F(MainWindowEvents, TheCloseBoxRunsEndAndTheWindowStays)
 {
     w().showModeless();
+    host.answerNext(ScriptedModalHost::click(QStringLiteral("btnExit")));
     QCloseEvent close;
     QCoreApplication::sendEvent(&w(), &close);
+    ASSERT_EQ(host.shows().size(), 1u);
+    EXPECT_EQ(host.shows()[0].form, "frmEndofGame");
     EXPECT_EQ(programEnd.calls(), 1);
     EXPECT_TRUE(forms.isLoaded<Halvern>());
     EXPECT_TRUE(w().visible());
@@ -133,9 +127,9 @@ TEST_F(MainWindowEvents, TheCloseBoxRunsEndAndTheWindowStays)
     w().setVisible(false);
 }
 
+// The close box when the player carries on with "&Continue".
 TEST_F(MainWindowEvents, AfterEndTheVisibleButtonsAreEnabledAgain)
 {
-    CarryOnEnd carryOn;
     const struct {
         const char *what;
         int16_t tradeDay;
@@ -151,18 +145,18 @@ TEST_F(MainWindowEvents, AfterEndTheVisibleButtonsAreEnabledAgain)
         SCOPED_TRACE(c.what);
         state.clock.tradeDay = c.tradeDay;
         state.clock.gameDataLoaded = c.gameLoaded;
-        w().btnBuy->setVisible(true);
         w().btnYes->setVisible(false);
+        host.answerNext(ScriptedModalHost::click(QStringLiteral("btnContinue")));
         int16_t cancel = 0;
-        halvern::Form_Unload(w(), state, carryOn, cancel);
+        halvern::Form_Unload(app, cancel);
         EXPECT_EQ(cancel, 1);
+        EXPECT_FALSE(programEnd.ended());
         EXPECT_EQ(w().btnChangePeriod->enabled(), c.forward);
         EXPECT_EQ(w().btnTrade->enabled(), c.trade);
         EXPECT_EQ(w().btnTradeHist->enabled(), c.tradeDay >= 1);
-        EXPECT_TRUE(w().btnBuy->enabled());
         EXPECT_FALSE(w().btnYes->visible());
     }
-    EXPECT_EQ(carryOn.calls, 3);
+    EXPECT_EQ(host.shows().size(), 3u);
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 #include "common/GameState.h"
 #include "data/GameDataLoad.h"
 #include "data/ui/WindowMarketHooks.h"
+#include "flow/ui/SettingsMenus.h"
+#include "flow/ui/Startup.h"
 #include "flow/ui/frminitialize.h"
+#include "news/ui/Notification.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
 #include "ui/App.h"
@@ -52,6 +55,21 @@ NewGameLoad LoadNewGameData(App &app)
     result.title = QString::fromLatin1(kLoadFailureTitle);
     result.message = load.description;
     return result;
+}
+
+void LeaveIdle(App &app, const NewGameLoad &load)
+{
+    ShowNotification(app, load.title, load.message, QString(), 1);
+    if (load.outcome == NewGameLoad::Outcome::EndProgram) {
+        ExitGame(app, 1);
+        return;
+    }
+    Halvern &w = app.main();
+    app.state.clock.gameDataLoaded = false;
+    w.btnChangePeriod->setEnabled(false);
+    w.btnTrade->setEnabled(false);
+    w.mnuNewGame->setCaption(QStringLiteral("&Start"));
+    EnableSettingsMenus(app);
 }
 
 } // namespace tarvello

@@ -20,4 +20,9 @@ struct NewGameLoad {
 // daily series or tick records (with the "Initializing Data" window up while ticks are read).
 NewGameLoad LoadNewGameData(App &app);
 
+// A game whose data did not load cannot be played: shows the load's notice, then either ends the
+// program (the database could not be opened) or leaves it idle as before any game: "&Start",
+// "&Forward" and "&Trade" disabled, the settings free.
+void LeaveIdle(App &app, const NewGameLoad &load);
+
 } // namespace tarvello

@@ -8,9 +8,7 @@
 #include "flow/ui/GameReset.h"
 #include "flow/ui/LevelSetup.h"
 #include "flow/ui/SettingsMenus.h"
-#include "flow/ui/Startup.h"
 #include "flow/ui/frmTimePeriod.h"
-#include "news/ui/Notification.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
 #include "ui/App.h"
@@ -25,14 +23,8 @@ namespace {
 // menus; a later ticked item overrides an earlier one.
 void settingsFromMenus(Halvern &w, GameSettings &settings)
 {
-    const struct {
-        int16_t item;
-        GameLengthOption length;
-    } lengths[] = {
-        {2, GameLengthOption::OneMonth}, {3, GameLengthOption::OneQuarter}, {4, GameLengthOption::OneYear}};
-    for (const auto &length : lengths)
-        if (w.mnuGameLength[length.item]->checked())
-            settings.gameLength = gameLengthPeriods(length.length);
+    if (const auto length = checkedGameLength(w))
+        settings.gameLength = gameLengthPeriods(*length);
     if (w.mnuDat[0]->checked())
         settings.dataType = DataKind::Daily;
     if (w.mnuDat[1]->checked())
@@ -52,23 +44,6 @@ void showSummaryDuringGame(App &app)
     summary.Label4->setCaption(dollarsText(account.realizedPL));
     summary.showModeless();
     UpdateAccountDisplay(app);
-}
-
-// A game whose data did not load cannot be played: the program goes back to where it stood before
-// Game > "&Start", with "&Forward" disabled and the settings free again.
-void leaveIdle(App &app, const NewGameLoad &load)
-{
-    Halvern &w = app.main();
-    ShowNotification(app, load.title, load.message, QString(), 1);
-    if (load.outcome == NewGameLoad::Outcome::EndProgram) {
-        ExitGame(app, 1);
-        return;
-    }
-    app.state.clock.gameDataLoaded = false;
-    w.btnChangePeriod->setEnabled(false);
-    w.btnTrade->setEnabled(false);
-    w.mnuNewGame->setCaption(QStringLiteral("&Start"));
-    EnableSettingsMenus(app);
 }
 
 } // namespace
@@ -100,7 +75,7 @@ void mnuNewGame_Click(App &app)
 
     const NewGameLoad load = LoadNewGameData(app);
     if (!load.loaded()) {
-        leaveIdle(app, load);
+        LeaveIdle(app, load);
         return;
     }
     state.clock.gameDataLoaded = true;

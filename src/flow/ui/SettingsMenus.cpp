@@ -63,4 +63,16 @@ void mnuGameLength_Click(App &app, int16_t index)
     EnableMainMenus(w);
 }
 
+std::optional<GameLengthOption> checkedGameLength(const Halvern &w)
+{
+    std::optional<GameLengthOption> checked;
+    for (const auto &[item, length] : {std::pair{int16_t(2), GameLengthOption::OneMonth},
+                                       std::pair{int16_t(3), GameLengthOption::OneQuarter},
+                                       std::pair{int16_t(4), GameLengthOption::OneYear}}) {
+        if (w.mnuGameLength[item]->checked())
+            checked = length;
+    }
+    return checked;
+}
+
 } // namespace tarvello

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/GameOptions.h"
+
 #include <cstdint>
+#include <optional>
 
 namespace tarvello {
 
@@ -20,5 +23,9 @@ void mnuDat_Click(Halvern &w, int16_t index);
 // Options > Game Length: "One &Month" (2), "One &Quarter" (3) or "One &Year" (4) takes the check mark
 // and sets the game length (30, 90, 365); the Level Detail window's game-length label shows it.
 void mnuGameLength_Click(App &app, int16_t index);
+
+// The game length the Game Length menu has ticked; the last ticked item when several are, none when
+// none is.
+std::optional<GameLengthOption> checkedGameLength(const Halvern &w);
 
 } // namespace tarvello

@@ -88,7 +88,7 @@ void apply(App &app, Halvern &w, const StageStep &step)
 void SetTradeStage(App &app, TradeStage stage)
 {
     GameState &state = app.state;
-    const StageContext context{state.clock.tradeDay, state.clock.restartMode, state.clock.advancingPeriod,
+    const StageContext context{state.clock.tradeDay, state.clock.restartMode, state.clock.advanceInProgress,
                                state.account.totalTrades, state.news.newsEventCount};
     Halvern &w = app.main();
     for (const StageStep &step : SetTradeStage(state, stage, context))
