@@ -63,6 +63,17 @@ protected:
         return clicks;
     }
 
+    // The notices of the period advance itself (helpful hints aside).
+    std::vector<Notice> traderNotices() const
+    {
+        std::vector<Notice> found;
+        for (const Notice &n : notices()) {
+            if (n.title == QStringLiteral("Trader Notification"))
+                found.push_back(n);
+        }
+        return found;
+    }
+
     size_t summaryShows() const
     {
         return showsOf(QStringLiteral("frmGameOver")).size() + showsOf(QStringLiteral("frmEndofGame")).size();

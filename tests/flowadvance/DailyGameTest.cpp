@@ -144,7 +144,7 @@ TEST_F(DailyGame, OneYearIsPlayedToTheEndOfTheCalendar)
     EXPECT_EQ(state.book(Instrument::Oil).price, fixturePrice(3, 7));
     ASSERT_EQ(showsOf(QStringLiteral("frmGameOver")).size(), 1u);
     // A Daily game ends by its date or its data, long before its 365 periods: no final-day notice.
-    EXPECT_TRUE(notices().empty());
+    EXPECT_TRUE(traderNotices().empty());
 }
 
 // "&Play Again" in the game-over window, or its close box: the same month from its first day, exactly

@@ -40,15 +40,15 @@ TEST_F(TickGame, ThroughTheFinalDayNoticeToTheFinalPeriod)
         EXPECT_EQ(w().lblDay->caption(), weekdays[day]);
         EXPECT_EQ(state.book(Instrument::Oil).price, fixturePrice(3, day));
         EXPECT_TRUE(w().btnChangePeriod->enabled() && w().btnTrade->enabled());
-        EXPECT_EQ(notices().size(), period >= 13 ? 1u : 0u);
+        EXPECT_EQ(traderNotices().size(), period >= 13 ? 1u : 0u);
         if (period == 1) {
             // The first period fixes the game's dates from its first trading day.
             EXPECT_EQ(state.settings.startDate, toSerial(1997, 7, 1));
             EXPECT_EQ(state.settings.endDate, toSerial(1997, 8, 1));
         }
     }
-    ASSERT_EQ(notices().size(), 1u);
-    EXPECT_EQ(notices()[0], (Notice{"Trader Notification", "   * Begin Final Day of Trading *", 1}));
+    ASSERT_EQ(traderNotices().size(), 1u);
+    EXPECT_EQ(traderNotices()[0], (Notice{"Trader Notification", "   * Begin Final Day of Trading *", 1}));
 
     host.answerNext(ScriptedModalHost::click(QStringLiteral("btnEnd")));
     forward();
@@ -80,11 +80,11 @@ TEST_F(TickGame, TheNoticeAndTheFinalPeriodByTheDays)
         FixtureDb other;
         addTickDays(other, tickDays(c.days));
         pointAt(state, other);
-        const size_t noticesBefore = notices().size();
+        const size_t noticesBefore = traderNotices().size();
         beginNewGame({Tick, Month});
         answerSummaries(QStringLiteral("btnPlayAgain"));
         EXPECT_EQ(forwardToTheEnd(), c.clicks);
-        EXPECT_EQ(notices().size() - noticesBefore, c.notices);
+        EXPECT_EQ(traderNotices().size() - noticesBefore, c.notices);
         EXPECT_EQ(state.clock.tradeDay, 0); // played again
         CloseDatabase(state.priceDatabase);
     }
