@@ -13,6 +13,7 @@
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
+#include "platform/graph/ChartControl.h"
 #include "ui/App.h"
 #include "ui/Halvern.h"
 #include "ui/MenuEnabling.h"
@@ -22,6 +23,9 @@
 namespace tarvello {
 
 namespace {
+
+// The width of a chart on the trading screen, in twips.
+constexpr float kChartWidth = 3132.0f;
 
 // Which summary window the player answered: they differ in a few steps.
 enum class Summary { EndOfGame, GameOver };
@@ -66,13 +70,15 @@ void showMarketLabels(Halvern &w, Level level)
         mark->setVisible(true);
 }
 
-// The charts come back in place of a report grid that may be open. Their size for the level is put
-// back by ShowGraphs in the game-state reset that follows.
+// The charts come back in place of a report grid that may be open. Out of the news history they also
+// get back the width ShowGraphs gives them, where it differs: the left chart at Novice, the right one
+// otherwise.
 void closeReports(Halvern &w, Level level)
 {
+    const bool novice = level == Level::Novice;
     const auto showCharts = [&] {
         w.GraphLeft->setVisible(true);
-        if (level != Level::Novice)
+        if (!novice)
             w.GraphRight->setVisible(true);
     };
     if (w.btnTradeHist->visible()) {
@@ -82,6 +88,9 @@ void closeReports(Halvern &w, Level level)
             c->setVisible(false);
     }
     if (w.btnNewsHist->visible()) {
+        graph::ChartControl &chart = novice ? *w.GraphLeft : *w.GraphRight;
+        if (chart.single(graph::prop::HostWidth) != kChartWidth)
+            chart.set(graph::prop::HostWidth, kChartWidth);
         showCharts();
         for (forms::Control *c :
              std::initializer_list<forms::Control *>{w.LabelNH, w.newsgrid, w.btnCloseNewsHist, w.Shape2})
