@@ -57,7 +57,7 @@ public:
     forms::TextBox *inputUnits;
     Label *lblorderverify, *promptPrice, *inputPrice;
     CommandButton *btnYes, *btnNo;
-    // Reports (the grids are stand-ins until the grid control is built)
+    // Reports
     Label *Label8;
     Shape *Shape3;
     CommandButton *btnTradeHist, *btnNewsHist;
