@@ -335,12 +335,17 @@ namespace {
 std::optional<int> readBackPlaces(QStringView pattern)
 {
     const QStringView name = pattern.trimmed();
-    if (name.compare(u"standard", Qt::CaseInsensitive) == 0 ||
-        name.compare(u"currency", Qt::CaseInsensitive) == 0 ||
-        name.compare(u"fixed", Qt::CaseInsensitive) == 0)
-        return 2;
     if (name.isEmpty())
         return std::nullopt;
+    // Only a named format starts with a letter; digit patterns skip the name comparisons, which
+    // otherwise dominate the rounding of every tick quote.
+    if (name.front().isLetter()) {
+        if (name.compare(u"standard", Qt::CaseInsensitive) == 0 ||
+            name.compare(u"currency", Qt::CaseInsensitive) == 0 ||
+            name.compare(u"fixed", Qt::CaseInsensitive) == 0)
+            return 2;
+        return std::nullopt;
+    }
     bool point = false;
     int places = 0;
     for (const QChar c : name) {
