@@ -277,8 +277,10 @@ const std::vector<ReleaseKind> &releaseKinds()
          16,
          30,
          [](SampleRandom &r) {
-             return format("The broad measure of money supply changed by $%s billion in the latest week.",
-                           pct(r, -6.0, 9.0).c_str());
+             const std::string change = pct(r, -6.0, 9.0);
+             const bool fell = !change.empty() && change.front() == '-';
+             return format("The broad measure of money supply %s by $%s billion in the latest week.",
+                           fell ? "fell" : "rose", fell ? change.c_str() + 1 : change.c_str());
          },
          {"The figures have lost much of their influence on the market over the years.",
           "Growth in the broad measure remains within the central bank's range."}},
