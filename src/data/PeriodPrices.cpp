@@ -100,7 +100,10 @@ void loadTick(GameState &state, int t, MarketHooks &hooks)
     raw.oil = price(Instrument::Oil);
     if (state.settings.level != Level::Novice) {
         raw.gold = price(Instrument::Gold);
-        raw.tbond = static_cast<float>(vb::roundFormat(price(Instrument::TBond), u"#,###.#####"));
+        // Widened first: a float is formatted to seven significant digits, and a price above 100 in
+        // 32nds needs eight (115 11/32 is 115.34375), so it would be rounded twice.
+        const double tbond = price(Instrument::TBond);
+        raw.tbond = static_cast<float>(vb::roundFormat(tbond, u"#,###.#####"));
         raw.sp500 = price(Instrument::SP500);
         raw.cattle = price(Instrument::Cattle);
         // Tick prices are already in dollars.

@@ -1,6 +1,7 @@
 #include "data/PeriodPrices.h"
 #include "data/MarketTestSupport.h"
 #include "data/TradingCalendar.h"
+#include "flow/PeriodAdvance.h"
 
 #include "common/Services.h"
 #include "common/VbDate.h"
@@ -156,6 +157,32 @@ TEST(TickPeriodPrices, TheSlotOfThePeriodIsPricedTBondToFiveDecimals)
     EXPECT_DOUBLE_EQ(first.book(Instrument::Oil).previousClose, static_cast<double>(20.456f));
     EXPECT_DOUBLE_EQ(first.book(Instrument::TBond).previousClose, static_cast<double>(98.12346f));
     EXPECT_DOUBLE_EQ(first.book(Instrument::Soybean).previousClose, static_cast<double>(5.81f));
+}
+
+TEST(TickPeriodPrices, WholeThirtySecondsStayExactAndChangeByWholeThirtySeconds)
+{
+    // 115 11/32 = 115.34375 has eight significant digits: rounding it to seven on the way to five
+    // decimals would store 115.3438 and put noise into the next period's change.
+    Closes ticks = kCloses;
+    ticks[5] = 115.34375f;
+    GameState state = tickGame(0, 1, ticks);
+    state.settings.level = Level::Expert;
+    auto &tbondSlots =
+        state.market.TickDays[0].Blocks[static_cast<size_t>(commodityId(Instrument::TBond))].Slots;
+    tbondSlots[2].Price = 115.3125f;
+    RecordingHooks hooks;
+
+    state.clock.tradeDay = 1;
+    LoadPeriodPrices(state, hooks);
+    EXPECT_DOUBLE_EQ(state.market.PeriodPrices[1].TBond, 115.34375);
+    EXPECT_DOUBLE_EQ(state.book(Instrument::TBond).previousClose, 115.34375);
+    ASSERT_TRUE(hooks.quotes.has_value());
+    EXPECT_EQ((*hooks.quotes)[Instrument::TBond].caption, QStringLiteral("$115 11/32"));
+
+    HandOverPrices(state);
+    state.clock.tradeDay = 2;
+    LoadPeriodPrices(state, hooks);
+    EXPECT_EQ((*hooks.quotes)[Instrument::TBond].caption, QStringLiteral("$115 10/32  -1/32"));
 }
 
 TEST(TickPeriodPrices, BeforeTheFirstPeriodOnlyTheQuoteLinesAreRewritten)
