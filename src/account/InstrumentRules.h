@@ -36,10 +36,7 @@ inline const InstrumentRules &rulesOf(Instrument i)
     return table[slotOf(i)];
 }
 
-// The orders the instruments are visited in: the trading screen's labels, the margin-call liquidation.
-inline constexpr std::array<Instrument, kInstrumentCount> kInstrumentOrder = {
-    Instrument::Oil,   Instrument::Gold,   Instrument::TBond,
-    Instrument::SP500, Instrument::Cattle, Instrument::Soybean};
+// The order the margin-call liquidation visits the instruments in (the screen's order is kInstrumentOrder).
 inline constexpr std::array<Instrument, kInstrumentCount> kLiquidationOrder = {
     Instrument::SP500,   Instrument::TBond, Instrument::Oil,
     Instrument::Soybean, Instrument::Gold,  Instrument::Cattle};

@@ -13,24 +13,45 @@ enum class Instrument : int16_t { Cattle = 1, Gold = 2, Oil = 3, SP500 = 4, Soyb
 
 inline constexpr int kInstrumentCount = 6;
 inline constexpr std::array<Instrument, kInstrumentCount> kAllInstruments = {
-    Instrument::Cattle, Instrument::Gold, Instrument::Oil,
+    Instrument::Cattle, Instrument::Gold,    Instrument::Oil,
     Instrument::SP500,  Instrument::Soybean, Instrument::TBond};
 
-constexpr int commodityId(Instrument i) { return static_cast<int>(i); }
+constexpr int commodityId(Instrument i)
+{
+    return static_cast<int>(i);
+}
+
+// The order the trading screen lists the instruments in.
+inline constexpr std::array<Instrument, kInstrumentCount> kInstrumentOrder = {
+    Instrument::Oil,   Instrument::Gold,   Instrument::TBond,
+    Instrument::SP500, Instrument::Cattle, Instrument::Soybean};
+
 // 0-based slot for per-instrument arrays, in CommodityID order.
-constexpr int slotOf(Instrument i) { return static_cast<int>(i) - 1; }
-constexpr Instrument instrumentFromSlot(int slot) { return static_cast<Instrument>(slot + 1); }
+constexpr int slotOf(Instrument i)
+{
+    return static_cast<int>(i) - 1;
+}
+constexpr Instrument instrumentFromSlot(int slot)
+{
+    return static_cast<Instrument>(slot + 1);
+}
 
 // The key used by menus, lists and the database ("TBond", "SP500": no hyphen).
 constexpr std::string_view instrumentKey(Instrument i)
 {
     switch (i) {
-    case Instrument::Cattle: return "Cattle";
-    case Instrument::Gold: return "Gold";
-    case Instrument::Oil: return "Oil";
-    case Instrument::SP500: return "SP500";
-    case Instrument::Soybean: return "Soybean";
-    case Instrument::TBond: return "TBond";
+    case Instrument::Cattle:
+        return "Cattle";
+    case Instrument::Gold:
+        return "Gold";
+    case Instrument::Oil:
+        return "Oil";
+    case Instrument::SP500:
+        return "SP500";
+    case Instrument::Soybean:
+        return "Soybean";
+    case Instrument::TBond:
+        return "TBond";
     }
     return {};
 }

@@ -11,11 +11,6 @@ namespace tarvello {
 
 struct GameState;
 
-// The instruments in the order the trading screen lists them.
-inline constexpr std::array<Instrument, kInstrumentCount> kInstrumentOrder = {
-    Instrument::Oil,   Instrument::Gold,   Instrument::TBond,
-    Instrument::SP500, Instrument::Cattle, Instrument::Soybean};
-
 // The main window's quote label of an instrument: "lblOilCurrMark", "lblTBondCurrMark", ...
 QString quoteLabelName(Instrument i);
 
