@@ -1,13 +1,13 @@
 // Loading a game's market data, against a floor: the same SQL texts run and stepped with the raw SQLite
 // API, reading the same fields. It reads the sample price database that the build makes next to the
 // executables (futures.mdb).
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/GameDataLoad.h"
 #include "data/MarketHooks.h"
 #include "data/PriceDatabase.h"
 #include "data/PriceSchema.h"
 #include "platform/db/SqlFunctions.h"
+#include "state/GameState.h"
 
 #include "BenchSupport.h"
 

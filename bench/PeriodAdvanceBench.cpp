@@ -3,7 +3,8 @@
 // repainting the main window alone. Every modal window is answered at once: notices with OK, the
 // options dialog with the game's options and "&Begin". A game is started again, with the clock
 // stopped, before the click that would end it, so every timed click plays a period.
-#include "common/GameState.h"
+#include "app/MainWindowEvents.h"
+#include "app/WindowConnections.h"
 #include "common/Random.h"
 #include "common/SystemServices.h"
 #include "data/PriceDatabase.h"
@@ -11,15 +12,14 @@
 #include "flow/PeriodAdvance.h"
 #include "flow/ui/LevelSetup.h"
 #include "flow/ui/TimePeriodDialog.h"
-#include "flow/ui/frmTimePeriod.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/ModalHost.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MainWindowEvents.h"
-#include "ui/WindowConnections.h"
-#include "ui/frmEndofGame.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmTimePeriod.h"
 
 #include <QApplication>
 #include <QPixmap>

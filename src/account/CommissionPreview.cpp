@@ -1,7 +1,7 @@
 #include "account/CommissionPreview.h"
 
-#include "account/AccountState.h"
 #include "common/Formats.h"
+#include "state/AccountState.h"
 
 namespace tarvello {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "account/Rating.h"
-#include "common/GameState.h"
 #include "common/Services.h"
+#include "state/GameState.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "account/AccountState.h"
 #include "common/Level.h"
 #include "common/Services.h"
+#include "state/AccountState.h"
 
 #include <QString>
 

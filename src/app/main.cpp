@@ -1,4 +1,4 @@
-#include "common/GameState.h"
+#include "app/WindowConnections.h"
 #include "common/Random.h"
 #include "common/SystemServices.h"
 #include "platform/forms/FormRegistry.h"
@@ -6,9 +6,10 @@
 #include "platform/forms/ProcessEnd.h"
 #include "platform/help/HelpViewer.h"
 #include "platform/print/WindowPrinter.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/WindowConnections.h"
+#include "shell/HelpPages.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <QApplication>
 
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     random.randomize();
     tarvello::SystemClock clock;
     tarvello::App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
-    tarvello::help::HelpWindow help;
+    tarvello::help::HelpWindow help(tarvello::help::helpPages());
     tarvello::print::DefaultPrinter printer;
     game.help = &help;
     game.printer = &printer;

@@ -1,10 +1,10 @@
 #include "data/GameDataLoad.h"
 
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/MarketHooks.h"
 #include "data/TickData.h"
 #include "data/TradingCalendar.h"
+#include "state/GameState.h"
 
 namespace tarvello {
 

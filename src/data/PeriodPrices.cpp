@@ -1,12 +1,12 @@
 #include "data/PeriodPrices.h"
 
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "data/MarketHooks.h"
 #include "data/QuoteLines.h"
 #include "data/TickData.h"
 #include "data/TradingCalendar.h"
+#include "state/GameState.h"
 
 namespace tarvello {
 

@@ -1,8 +1,8 @@
 #include "data/QuoteLines.h"
 
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "common/VbMath.h"
+#include "state/GameState.h"
 
 #include <cmath>
 

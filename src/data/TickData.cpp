@@ -1,10 +1,12 @@
 #include "data/TickData.h"
 
+#include "data/PriceDatabase.h"
+
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "common/VbMath.h"
 #include "data/PriceFields.h"
+#include "state/GameState.h"
 
 #include <algorithm>
 #include <array>

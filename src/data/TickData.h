@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/GameState.h"
-#include "data/MarketState.h"
 #include "platform/db/Result.h"
+#include "state/GameState.h"
+#include "state/MarketState.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "data/TradingCalendar.h"
 
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/MarketHooks.h"
 #include "data/PriceFields.h"
+#include "state/GameState.h"
 
 #include <algorithm>
 #include <limits>

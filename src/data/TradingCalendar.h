@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/GameState.h"
-#include "data/MarketState.h"
 #include "data/PriceDatabase.h"
 #include "platform/db/Result.h"
+#include "state/GameState.h"
+#include "state/MarketState.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/GameOptions.h"
-#include "common/GameState.h"
+#include "state/GameState.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/NewsItem.h"
+#include "state/NewsItem.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "news/ReportTexts.h"
 
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "common/VbDate.h"
+#include "state/GameState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "common/GameOptions.h"
 #include "common/Instrument.h"
-#include "common/NewsItem.h"
-#include "orders/OrderState.h"
+#include "state/NewsItem.h"
+#include "state/OrderState.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/GameState.h"
 #include "common/Level.h"
+#include "state/GameState.h"
 
 #include <QString>
 

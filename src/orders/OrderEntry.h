@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/GameState.h"
 #include "common/Level.h"
 #include "common/Notice.h"
+#include "state/GameState.h"
 
 #include <QString>
 #include <QStringView>

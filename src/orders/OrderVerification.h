@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/GameState.h"
+#include "state/GameState.h"
 
 #include <QString>
 

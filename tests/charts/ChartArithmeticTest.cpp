@@ -1,7 +1,7 @@
-#include "charts/ChartLines.h"
 #include "charts/GraphWindows.h"
 #include "charts/Indicators.h"
 #include "charts/YAxisScaling.h"
+#include "platform/graph/ChartLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace tarvello::test {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "charts/ui/ChartServices.h"
 #include "common/VbDate.h"

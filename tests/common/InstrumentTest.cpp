@@ -1,4 +1,4 @@
-#include "common/GameState.h"
+#include "state/GameState.h"
 
 #include <gtest/gtest.h>
 

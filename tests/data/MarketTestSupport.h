@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/GameState.h"
 #include "data/MarketHooks.h"
 #include "data/QuoteLines.h"
+#include "state/GameState.h"
 #include "support/FixtureDb.h"
 #include "support/FixtureGames.h"
 

@@ -4,7 +4,7 @@
 
 #include "flow/OptionInterplay.h"
 #include "flow/ui/TimePeriodDialog.h"
-#include "flow/ui/frmTimePeriod.h"
+#include "windows/frmTimePeriod.h"
 
 #include <limits>
 #include <vector>

@@ -2,11 +2,12 @@
 
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"
+#include "flow/ui/Initializing.h"
 #include "flow/ui/LevelSetup.h"
 #include "flow/ui/SettingsMenus.h"
-#include "flow/ui/frminitialize.h"
 #include "support/FixtureDb.h"
-#include "ui/frmEndofGame.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frminitialize.h"
 
 #include <QTime>
 

@@ -1,7 +1,8 @@
 #include "FlowFixture.h"
 
+#include "flow/ui/LevelSelected.h"
 #include "flow/ui/SettingsMenus.h"
-#include "flow/ui/frmLevelSelected.h"
+#include "windows/frmLevelSelected.h"
 
 namespace tarvello::test {
 namespace {

@@ -1,6 +1,7 @@
 #include "FlowFixture.h"
 
-#include "flow/ui/frminitialize.h"
+#include "flow/ui/Initializing.h"
+#include "windows/frminitialize.h"
 
 namespace tarvello::test {
 namespace {

@@ -6,8 +6,8 @@
 #include "flow/ui/LevelSetup.h"
 #include "support/FixtureDb.h"
 #include "support/FixtureGames.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmGameOver.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "news/Hints.h"
 #include "news/ui/NewsServices.h"

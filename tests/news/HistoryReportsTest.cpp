@@ -1,4 +1,4 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"

@@ -1,10 +1,11 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"
+#include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsReports.h"
-#include "news/ui/NewsWindow.h"
 #include "support/FixtureDb.h"
+#include "windows/NewsWindow.h"
 
 namespace tarvello::test {
 namespace {

@@ -1,8 +1,9 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "news/ui/Notification.h"
 #include "news/ui/NotificationBox.h"
 #include "platform/forms/VbFont.h"
+#include "windows/NotificationBox.h"
 
 #include <cmath>
 

@@ -1,11 +1,12 @@
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"
 #include "news/NewsReleases.h"
+#include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsServices.h"
-#include "news/ui/NewsWindow.h"
 #include "support/FixtureDb.h"
+#include "windows/NewsWindow.h"
 
 namespace tarvello::test {
 namespace {

@@ -2,8 +2,9 @@
 
 #include "platform/help/HelpViewer.h"
 #include "platform/print/WindowPrinter.h"
-#include "ui/Halvern.h"
-#include "ui/HelpCommands.h"
+#include "shell/HelpPages.h"
+#include "shell/ui/HelpCommands.h"
+#include "windows/Halvern.h"
 
 #include <QTextBrowser>
 
@@ -87,7 +88,7 @@ TEST_F(HelpTest, EconomicCalendarDisablesNothingAndEnablesBoth)
 
 TEST(HelpWindow, ShowsPagesByNumberAndCloses)
 {
-    help::HelpWindow viewer;
+    help::HelpWindow viewer(help::helpPages());
     viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_QUIT, 0); // nothing open: nothing happens
     EXPECT_FALSE(viewer.isOpen());
 

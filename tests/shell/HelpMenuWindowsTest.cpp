@@ -1,9 +1,11 @@
 #include "ShellFixture.h"
 
 #include "account/CommissionPreview.h"
-#include "ui/CommissionsWindow.h"
-#include "ui/CustomWindow.h"
-#include "ui/Halvern.h"
+#include "shell/ui/Commissions.h"
+#include "shell/ui/CustomProgramming.h"
+#include "windows/CommissionsWindow.h"
+#include "windows/CustomWindow.h"
+#include "windows/Halvern.h"
 
 namespace tarvello::test {
 namespace {

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "ui/Halvern.h"
+#include "windows/Halvern.h"
 
 #include <optional>
 

@@ -1,14 +1,19 @@
 #include "ShellFixture.h"
 
-#include "charts/ui/StockGraphWindow.h"
-#include "flow/ui/frmLevelSelected.h"
-#include "news/ui/EconCalendarWindow.h"
-#include "news/ui/EconomicNewsStoryWindow.h"
-#include "ui/AboutWindow.h"
-#include "ui/CommissionsWindow.h"
-#include "ui/CustomWindow.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmTradeConfirmation.h"
+#include "flow/ui/LevelSelected.h"
+#include "news/ui/EconomicNewsStory.h"
+#include "shell/ui/About.h"
+#include "shell/ui/Commissions.h"
+#include "shell/ui/CustomProgramming.h"
+#include "windows/AboutWindow.h"
+#include "windows/CommissionsWindow.h"
+#include "windows/CustomWindow.h"
+#include "windows/EconCalendarWindow.h"
+#include "windows/EconomicNewsStoryWindow.h"
+#include "windows/StockGraphWindow.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmLevelSelected.h"
+#include "windows/frmTradeConfirmation.h"
 
 namespace tarvello::test {
 namespace {

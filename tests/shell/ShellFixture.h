@@ -1,8 +1,9 @@
 #pragma once
 
-#include "../ui/MainWindowFixture.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/ScreenColorWindow.h"
+#include "shell/ui/ScreenColor.h"
+#include "support/MainWindowFixture.h"
+#include "windows/ScreenColorWindow.h"
 
 namespace tarvello::test {
 

@@ -1,8 +1,10 @@
 #include "StartupFixture.h"
 
 #include "common/NewLine.h"
-#include "ui/AboutWindow.h"
-#include "ui/DisclaimerWindow.h"
+#include "shell/ui/About.h"
+#include "shell/ui/Disclaimer.h"
+#include "windows/AboutWindow.h"
+#include "windows/DisclaimerWindow.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../ui/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "data/PriceDatabase.h"
 #include "support/FixtureDb.h"

@@ -3,8 +3,11 @@
 #include "common/VbDate.h"
 #include "flow/ui/Startup.h"
 #include "news/ui/NotificationBox.h"
-#include "ui/AboutWindow.h"
-#include "ui/DisclaimerWindow.h"
+#include "shell/ui/About.h"
+#include "shell/ui/Disclaimer.h"
+#include "windows/AboutWindow.h"
+#include "windows/DisclaimerWindow.h"
+#include "windows/NotificationBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>

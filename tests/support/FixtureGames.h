@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/GameState.h"
 #include "common/VbDate.h"
+#include "state/GameState.h"
 #include "support/FixtureDb.h"
 
 #include <QDate>

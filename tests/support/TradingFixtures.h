@@ -2,9 +2,9 @@
 
 #include "account/AccountSetup.h"
 #include "account/LotLedger.h"
-#include "common/GameState.h"
 #include "common/Notice.h"
 #include "common/Services.h"
+#include "state/GameState.h"
 
 #include <deque>
 #include <ostream>

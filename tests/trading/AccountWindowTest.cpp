@@ -3,8 +3,8 @@
 #include "account/ProfitLoss.h"
 #include "data/PriceDatabase.h"
 #include "support/FixtureGames.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmGameOver.h"
 
 namespace tarvello::test {
 namespace {

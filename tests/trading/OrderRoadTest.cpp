@@ -1,6 +1,6 @@
 #include "TradingWindowFixture.h"
 
-#include "ui/frmTradeConfirmation.h"
+#include "windows/frmTradeConfirmation.h"
 
 namespace tarvello::test {
 namespace {

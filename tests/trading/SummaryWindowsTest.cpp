@@ -1,7 +1,7 @@
 #include "TradingWindowFixture.h"
 
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmGameOver.h"
 
 namespace tarvello::test {
 namespace {

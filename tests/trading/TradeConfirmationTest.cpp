@@ -1,7 +1,7 @@
 #include "TradingWindowFixture.h"
 
 #include "orders/ui/TradeConfirmation.h"
-#include "ui/frmTradeConfirmation.h"
+#include "windows/frmTradeConfirmation.h"
 
 #include <QCloseEvent>
 

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "account/ui/AccountWindow.h"
-#include "common/GameState.h"
+#include "app/MainWindowEvents.h"
+#include "app/WindowConnections.h"
 #include "common/Notice.h"
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
+#include "state/GameState.h"
 #include "support/FixedClock.h"
 #include "support/RecordingProgramEnd.h"
 #include "support/ScriptedModalHost.h"
 #include "support/TradingFixtures.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MainWindowEvents.h"
-#include "ui/WindowConnections.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 // The account panel and the position labels of the main window.
 #include "account/AccountPanel.h"
 #include "account/ui/AccountWindow.h"
-#include "common/GameState.h"
 #include "data/ui/QuoteLines.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

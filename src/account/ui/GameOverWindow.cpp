@@ -4,7 +4,6 @@
 #include "account/ProfitLoss.h"
 #include "account/Rating.h"
 #include "account/ui/AccountWindow.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "data/ui/PeriodPrices.h"
 #include "data/ui/QuoteLines.h"
@@ -14,10 +13,11 @@
 #include "orders/ui/TradeConfirmation.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmGameOver.h"
 
 namespace tarvello {
 

@@ -3,13 +3,13 @@
 #include "account/MarginCall.h"
 #include "account/ui/AccountWindow.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "news/ui/Notification.h"
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeStage.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

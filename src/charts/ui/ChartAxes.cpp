@@ -1,11 +1,11 @@
 // The x-axis labelling of both charts for the current period, and their labels before the first one.
 #include "charts/ui/ChartDrawing.h"
 
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/TickData.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -1,11 +1,11 @@
 // The graph option menus and the chart instrument list: each changes a chart option and redraws.
 #include "charts/ui/ChartServices.h"
 
-#include "common/GameState.h"
 #include "data/TickData.h"
 #include "platform/graph/ChartControl.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <array>
 

@@ -2,11 +2,11 @@
 #include "charts/ui/ChartDrawing.h"
 #include "charts/ui/ChartServices.h"
 
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "common/VbDate.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -3,10 +3,10 @@
 #include "charts/ui/ChartDrawing.h"
 
 #include "charts/Indicators.h"
-#include "common/GameState.h"
 #include "data/TickData.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

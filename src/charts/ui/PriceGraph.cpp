@@ -3,11 +3,11 @@
 
 #include "charts/GraphWindows.h"
 #include "charts/YAxisScaling.h"
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/TickData.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <utility>
 #include <vector>

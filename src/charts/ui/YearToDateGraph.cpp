@@ -1,10 +1,10 @@
 // The left chart's year-to-date view: every period from the first, plus one empty point at the end.
 #include "charts/ui/ChartDrawing.h"
 
-#include "common/GameState.h"
 #include "data/TickData.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -1,14 +1,14 @@
 #include "account/ProfitLoss.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "data/PeriodPrices.h"
 #include "data/QuoteLines.h"
 #include "data/ui/PeriodPrices.h"
 #include "data/ui/QuoteLines.h"
 #include "data/ui/WindowMarketHooks.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

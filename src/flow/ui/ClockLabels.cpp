@@ -1,12 +1,12 @@
 #include "flow/ui/ClockLabels.h"
 
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "data/TradingCalendar.h"
 #include "data/ui/WindowMarketHooks.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

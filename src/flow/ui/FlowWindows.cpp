@@ -1,11 +1,13 @@
 #include "flow/ui/FlowWindows.h"
 
+#include "flow/ui/Initializing.h"
+#include "flow/ui/LevelSelected.h"
 #include "flow/ui/TimePeriodDialog.h"
-#include "flow/ui/frmLevelSelected.h"
-#include "flow/ui/frmTimePeriod.h"
-#include "flow/ui/frminitialize.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/App.h"
+#include "windows/App.h"
+#include "windows/frmLevelSelected.h"
+#include "windows/frmTimePeriod.h"
+#include "windows/frminitialize.h"
 
 namespace tarvello {
 

@@ -1,17 +1,18 @@
 #include "flow/ui/GameLoad.h"
 
-#include "common/GameState.h"
 #include "data/GameDataLoad.h"
 #include "data/ui/WindowMarketHooks.h"
+#include "flow/ui/Initializing.h"
 #include "flow/ui/SettingsMenus.h"
 #include "flow/ui/Startup.h"
-#include "flow/ui/frminitialize.h"
 #include "news/ui/Notification.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/frmEndofGame.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frminitialize.h"
 
 namespace tarvello {
 

@@ -4,11 +4,11 @@
 #include "account/ui/AccountWindow.h"
 #include "charts/ui/ChartServices.h"
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "flow/LevelRules.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
+#include "flow/ui/MenuEnabling.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

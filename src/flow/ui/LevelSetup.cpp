@@ -3,13 +3,13 @@
 #include "account/Margin.h"
 #include "charts/ui/ChartServices.h"
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "flow/LevelRules.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/LevelLayout.h"
-#include "ui/MenuEnabling.h"
-#include "ui/Schemes.h"
+#include "flow/ui/LevelLayout.h"
+#include "flow/ui/MenuEnabling.h"
+#include "shell/ui/Schemes.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <initializer_list>
 

@@ -2,18 +2,18 @@
 
 #include "account/AccountPanel.h"
 #include "account/ui/AccountWindow.h"
-#include "common/GameState.h"
 #include "flow/GamePeriod.h"
 #include "flow/ui/GameLoad.h"
 #include "flow/ui/GameReset.h"
 #include "flow/ui/LevelSetup.h"
 #include "flow/ui/SettingsMenus.h"
-#include "flow/ui/frmTimePeriod.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/frmEndofGame.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmTimePeriod.h"
 
 namespace tarvello {
 

@@ -4,7 +4,6 @@
 #include "account/GameOverSummary.h"
 #include "account/ui/AccountWindow.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "common/VbDate.h"
 #include "data/PeriodPrices.h"
@@ -14,6 +13,8 @@
 #include "flow/PeriodAdvance.h"
 #include "flow/ui/ClockLabels.h"
 #include "flow/ui/EndOfGame.h"
+#include "flow/ui/LevelLayout.h"
+#include "flow/ui/MenuEnabling.h"
 #include "flow/ui/SettingsMenus.h"
 #include "news/ui/NewsServices.h"
 #include "news/ui/Notification.h"
@@ -22,11 +23,10 @@
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/LevelLayout.h"
-#include "ui/MenuEnabling.h"
-#include "ui/frmGameOver.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmGameOver.h"
 
 namespace tarvello {
 

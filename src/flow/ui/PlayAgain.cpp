@@ -4,21 +4,21 @@
 
 #include "account/AccountPanel.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "data/PriceDatabase.h"
 #include "flow/GamePeriod.h"
 #include "flow/ui/GameLoad.h"
 #include "flow/ui/GameReset.h"
+#include "flow/ui/MenuEnabling.h"
 #include "flow/ui/SettingsMenus.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
 #include "platform/graph/ChartControl.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
-#include "ui/frmEndofGame.h"
-#include "ui/frmGameOver.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmEndofGame.h"
+#include "windows/frmGameOver.h"
 
 namespace tarvello {
 

@@ -1,12 +1,13 @@
 #include "flow/ui/SettingsMenus.h"
 
-#include "common/GameState.h"
 #include "flow/GamePeriod.h"
-#include "flow/ui/frmLevelSelected.h"
+#include "flow/ui/LevelSelected.h"
+#include "flow/ui/MenuEnabling.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmLevelSelected.h"
 
 namespace tarvello {
 

@@ -1,18 +1,20 @@
 #include "flow/ui/Startup.h"
 
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "data/PriceDatabase.h"
 #include "data/PriceSchema.h"
 #include "flow/ui/LevelSetup.h"
 #include "news/ui/Notification.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/AboutWindow.h"
-#include "ui/App.h"
-#include "ui/DisclaimerWindow.h"
-#include "ui/Halvern.h"
-#include "ui/HelpCommands.h"
+#include "shell/ui/About.h"
+#include "shell/ui/Disclaimer.h"
+#include "shell/ui/HelpCommands.h"
+#include "state/GameState.h"
+#include "windows/AboutWindow.h"
+#include "windows/App.h"
+#include "windows/DisclaimerWindow.h"
+#include "windows/Halvern.h"
 
 #include <QDir>
 

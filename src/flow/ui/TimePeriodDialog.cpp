@@ -6,11 +6,11 @@
 #include "common/Services.h"
 #include "common/VbMath.h"
 #include "flow/GamePeriod.h"
-#include "flow/ui/frmTimePeriod.h"
 #include "news/ui/Notification.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmTimePeriod.h"
 
 #include <algorithm>
 

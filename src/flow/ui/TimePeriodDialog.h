@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/GameState.h"
 #include "flow/OptionInterplay.h"
+#include "state/GameState.h"
 
 #include <QString>
 

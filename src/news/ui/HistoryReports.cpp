@@ -1,16 +1,17 @@
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "data/PriceDatabase.h"
+#include "flow/ui/MenuEnabling.h"
 #include "news/BackgroundYear.h"
 #include "news/ReportTexts.h"
+#include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsReports.h"
-#include "news/ui/NewsWindow.h"
 #include "news/ui/Notification.h"
 #include "platform/forms/Runtime.h"
 #include "platform/forms/VbFont.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/NewsWindow.h"
 
 #include <cmath>
 

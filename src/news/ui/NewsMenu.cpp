@@ -1,13 +1,14 @@
 #include "common/Formats.h"
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"
+#include "flow/ui/MenuEnabling.h"
 #include "news/BackgroundYear.h"
+#include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsReports.h"
-#include "news/ui/NewsWindow.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/NewsWindow.h"
 
 namespace tarvello {
 

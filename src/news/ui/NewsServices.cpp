@@ -1,16 +1,17 @@
 #include "news/ui/NewsServices.h"
 
-#include "common/GameState.h"
 #include "common/VbDate.h"
 #include "data/PriceDatabase.h"
 #include "data/TickData.h"
 #include "news/Hints.h"
 #include "news/NewsReleases.h"
-#include "news/ui/NewsWindow.h"
+#include "news/ui/NewsDisplay.h"
 #include "news/ui/Notification.h"
 #include "platform/forms/FormRegistry.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/NewsWindow.h"
 
 #include <cmath>
 

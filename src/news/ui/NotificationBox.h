@@ -1,25 +1,13 @@
 #pragma once
 
-#include "platform/forms/Controls.h"
-#include "platform/forms/Form.h"
+#include <QString>
 
 #include <cstdint>
 
 namespace tarvello {
 
 struct App;
-
-// The notification box: one modal box for every notice of the game (ShowNotification in
-// Notification.h fills and shows it). It is made afresh for each notice and unloaded when closed.
-class frmPlayerNotification : public forms::Form {
-    Q_OBJECT
-public:
-    frmPlayerNotification();
-
-    forms::CommandButton *btnOkay;
-    forms::Label *ColorScheme; // hidden: carries the colour code to the layout step
-    forms::Label *Label1;      // the message
-};
+class frmPlayerNotification;
 
 // Connects the box's events to the procedures below; the registry runs it at every load.
 void connectNotificationBox(frmPlayerNotification &box, App &app);
@@ -40,4 +28,5 @@ void btnOkay_Click(frmPlayerNotification &box);
 void Form_Unload(frmPlayerNotification &box);
 
 } // namespace notification
+
 } // namespace tarvello

@@ -1,14 +1,14 @@
 // The commands of the order road: "&Trade", the instrument buttons, "&Buy" and "&Sell", "&Hold",
 // "&Enter Order" and "&Cancel Order".
-#include "common/GameState.h"
 #include "common/Services.h"
+#include "flow/ui/MenuEnabling.h"
 #include "orders/OrderEntry.h"
 #include "orders/TradeStageLayout.h"
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeStage.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/MenuEnabling.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -1,6 +1,6 @@
 #include "orders/ui/OrderWindow.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -1,14 +1,14 @@
 // Filling an order on the main window: the confirmation of the player's own order, the trade count,
 // the record and the booking, then the blow-out test and the account panel.
 #include "account/ui/AccountWindow.h"
-#include "common/GameState.h"
 #include "common/Services.h"
 #include "orders/Execution.h"
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeConfirmation.h"
 #include "orders/ui/TradeStage.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -2,7 +2,6 @@
 // with its menu, and the order verification line.
 #include "account/Margin.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
 #include "news/ui/Notification.h"
 #include "orders/MaximumUnits.h"
 #include "orders/OrderEntry.h"
@@ -10,8 +9,9 @@
 #include "orders/ui/OrderWindow.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/VbFont.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 #include <optional>
 

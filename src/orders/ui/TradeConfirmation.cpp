@@ -2,9 +2,9 @@
 
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/frmTradeConfirmation.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
+#include "windows/frmTradeConfirmation.h"
 
 #include <cmath>
 

@@ -2,11 +2,11 @@
 
 #include "account/InstrumentRules.h"
 #include "charts/ui/ChartServices.h"
-#include "common/GameState.h"
+#include "flow/ui/LevelLayout.h"
 #include "orders/TradeStageLayout.h"
-#include "ui/App.h"
-#include "ui/Halvern.h"
-#include "ui/LevelLayout.h"
+#include "state/GameState.h"
+#include "windows/App.h"
+#include "windows/Halvern.h"
 
 namespace tarvello {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orders/OrderState.h"
+#include "state/OrderState.h"
 
 #include <QStringView>
 

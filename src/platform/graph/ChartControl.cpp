@@ -1,7 +1,7 @@
 #include "platform/graph/ChartControl.h"
 
-#include "charts/ChartLines.h"
 #include "common/Formats.h"
+#include "platform/graph/ChartLines.h"
 
 #include <QPainter>
 #include <QPainterPath>

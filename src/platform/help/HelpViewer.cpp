@@ -3,6 +3,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <utility>
+
 namespace tarvello::help {
 
 namespace {
@@ -18,15 +20,15 @@ QString notFoundPage(int32_t context)
 
 } // namespace
 
-const HelpPage *findHelpPage(int32_t context)
+const HelpPage *findHelpPage(const std::vector<HelpPage> &pages, int32_t context)
 {
-    for (const HelpPage &page : helpPages())
+    for (const HelpPage &page : pages)
         if (page.context == context)
             return &page;
     return nullptr;
 }
 
-HelpWindow::HelpWindow() = default;
+HelpWindow::HelpWindow(std::vector<HelpPage> pages) : pages_(std::move(pages)) {}
 
 HelpWindow::~HelpWindow()
 {
@@ -69,7 +71,7 @@ void HelpWindow::show(int32_t context)
         QObject::connect(browser_, &QTextBrowser::anchorClicked, browser_,
                          [this](const QUrl &url) { followLink(url); });
     }
-    const HelpPage *page = findHelpPage(context);
+    const HelpPage *page = findHelpPage(pages_, context);
     browser_->setWindowTitle(page ? QStringLiteral("Tarvello Help - ") + page->title
                                   : QStringLiteral("Tarvello Help"));
     browser_->setHtml(page ? page->html : notFoundPage(context));

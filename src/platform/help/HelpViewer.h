@@ -22,8 +22,8 @@ struct HelpPage {
     QString html;
 };
 
-const std::vector<HelpPage> &helpPages();
-const HelpPage *findHelpPage(int32_t context);
+// The page of a context number among `pages`; none when there is no such page.
+const HelpPage *findHelpPage(const std::vector<HelpPage> &pages, int32_t context);
 
 // Where the help commands go. The call returns at once and reports nothing: a topic that does not
 // exist shows a page that says so; closing when nothing is open does nothing.
@@ -33,11 +33,11 @@ public:
     virtual void winHelp(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) = 0;
 };
 
-// The game's help window: a window of its own beside the game (not modal), showing one page at a time,
-// with links between the pages.
+// The help window: a window of its own beside the game (not modal), showing one of the pages it is given
+// at a time, with links between the pages.
 class HelpWindow final : public HelpViewer {
 public:
-    HelpWindow();
+    explicit HelpWindow(std::vector<HelpPage> pages);
     ~HelpWindow() override;
     HelpWindow(const HelpWindow &) = delete;
     HelpWindow &operator=(const HelpWindow &) = delete;
@@ -52,6 +52,7 @@ private:
     void show(int32_t context);
     void followLink(const QUrl &url);
 
+    std::vector<HelpPage> pages_;
     QPointer<QTextBrowser> browser_;
     int32_t shown_ = -1;
 };
