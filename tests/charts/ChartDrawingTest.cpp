@@ -250,6 +250,41 @@ TEST_F(ChartTest, StochasticsOnAFixedPercentScale)
     }
 }
 
+// A Tick bar closing on its window's lowest low reads 0; only the warm-up points of %D and the slow
+// line (points 1 and 2, never computed) show the first computed reading.
+TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
+{
+    tickGame(3);
+    const float ticks[] = {20.0f, 20.5f, 21.0f, 20.2f, 19.8f, 20.4f, 20.1f, 19.6f, 19.9f,
+                           19.5f, 19.0f, 19.1f, 18.0f, 17.9f, 17.8f, 18.2f, 18.5f, 18.4f};
+    for (int n = 1; n <= 18; ++n)
+        state.market.TickDays[static_cast<std::size_t>((n - 1) / 6)].Blocks[3].Slots[static_cast<std::size_t>(
+            (n - 1) % 6 + 1)].Price = ticks[n - 1];
+    state.chart.graphType = QStringLiteral("Stochastic");
+
+    state.chart.stochasticsKind = QStringLiteral("FastStochastics");
+    playTo(15);
+    ASSERT_EQ(right().number(p::PointCount), 15);
+    for (int k = 13; k <= 15; ++k)
+        EXPECT_EQ(right().value(1, k), 0.0f) << "fast %K at point " << k;
+    EXPECT_EQ(right().value(1, 1), 0.0f); // tick 1 alone: a range of 0 is a computed 0
+    EXPECT_NE(right().value(2, 3), 0.0f);
+    EXPECT_EQ(right().value(2, 1), right().value(2, 3));
+    EXPECT_EQ(right().value(2, 2), right().value(2, 3));
+    EXPECT_EQ(right().value(2, 15), 0.0f); // %D of three readings of 0
+    EXPECT_EQ(right().value(3, 13), 18.0f);
+    EXPECT_EQ(right().value(4, 15), 17.8f);
+
+    state.chart.stochasticsKind = QStringLiteral("SlowStochastics");
+    playTo(15);
+    EXPECT_EQ(right().value(1, 15), 0.0f) << "slow %D at point 15";
+    EXPECT_GT(right().value(2, 15), 0.0f);
+    for (int s = 1; s <= 2; ++s) {
+        EXPECT_EQ(right().value(s, 1), right().value(s, 3)) << "set " << s;
+        EXPECT_EQ(right().value(s, 2), right().value(s, 3)) << "set " << s;
+    }
+}
+
 // The whole-series plot of a Daily game walks the rows up to the current day; a series with nothing up
 // to that day is left unscaled rather than failing, and a Tick game keeps its charts.
 TEST_F(ChartTest, WholeSeriesPlot)
