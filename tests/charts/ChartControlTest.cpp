@@ -29,6 +29,67 @@ TEST_F(ChartControlTest, ValuesAreKeptPerSetAndPointWhateverTheCounts)
     EXPECT_EQ(chart.get(p::YMax).toFloat(), 1234.56789f); // read back in single precision
 }
 
+// Reads return every value last written, but the chart draws only what the current drawing wrote:
+// a plot that begins (20 := 9) leaves earlier values undrawn, and so does a point or set count that
+// fell below a value and is raised over it again, until the value is written again. A value written
+// beyond the count and then taken in by a raise is drawn.
+TEST_F(ChartControlTest, DrawsOnlyWhatTheCurrentDrawingWrote)
+{
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 100);
+    chart.set(p::SetCount, 4);
+    chart.set(p::PointCount, 5);
+    auto write = [this](int set, int point, float v) {
+        chart.set(p::CurrentSet, set);
+        chart.setAt(p::Value, point, v);
+    };
+    chart.set(p::PlotPhase, 9);
+    for (int s = 1; s <= 4; ++s)
+        for (int point = 1; point <= 5; ++point)
+            write(s, point, 40.0f + s);
+    EXPECT_TRUE(chart.shows(3, 5));
+
+    chart.set(p::PlotPhase, 9); // the next drawing writes set 1 only
+    for (int point = 1; point <= 5; ++point)
+        write(1, point, 50.0f);
+    chart.set(p::PlotPhase, 25);
+    const struct {
+        const char *what;
+        int set, point;
+        bool shown;
+    } afterNewPlot[] = {
+        {"written by this drawing", 1, 5, true},
+        {"written by the drawing before", 3, 2, false},
+        {"never written", 2, 6, false},
+    };
+    for (const auto &c : afterNewPlot)
+        EXPECT_EQ(chart.shows(c.set, c.point), c.shown) << c.what;
+    chart.set(p::CurrentSet, 3);
+    EXPECT_EQ(chart.getAt(p::Value, 2).toFloat(), 43.0f); // still read back
+
+    chart.set(p::PointCount, 3);
+    write(1, 6, 56.0f);
+    chart.set(p::PointCount, 6);
+    EXPECT_TRUE(chart.shows(1, 3));
+    EXPECT_FALSE(chart.shows(1, 4)) << "a point the lowered count left out";
+    EXPECT_TRUE(chart.shows(1, 6)) << "written beyond the count, then counted";
+    write(1, 4, 55.0f);
+    EXPECT_TRUE(chart.shows(1, 4));
+
+    write(2, 1, 60.0f);
+    chart.set(p::SetCount, 1);
+    chart.set(p::SetCount, 4);
+    EXPECT_FALSE(chart.shows(2, 1)) << "a set the lowered count left out";
+    EXPECT_TRUE(chart.shows(1, 1));
+
+    write(1, 2, graph::kEmptyValue);
+    write(1, 3, 0.0f);
+    write(1, 5, 101.0f);
+    EXPECT_FALSE(chart.shows(1, 2)) << "the empty marker";
+    EXPECT_FALSE(chart.shows(1, 3)) << "an empty bar part";
+    EXPECT_FALSE(chart.shows(1, 5)) << "above the axis";
+}
+
 TEST_F(ChartControlTest, LinesBelongToTheSetCurrentWhenWrittenUntilAPlotBegins)
 {
     chart.set(p::CurrentSet, 1);

@@ -285,6 +285,53 @@ TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
     }
 }
 
+// Points of set s that the chart draws, 1 to the point count.
+int shownPoints(graph::ChartControl &chart, int set)
+{
+    int shown = 0;
+    for (int k = 1; k <= chart.number(p::PointCount); ++k)
+        shown += chart.shows(set, k) ? 1 : 0;
+    return shown;
+}
+
+// A view draws only the sets it wrote: the moving average after the stochastics, the Tick price line
+// after the day bars, and the first day bar after the tick line.
+TEST_F(ChartTest, EachViewDrawsOnlyItsOwnSets)
+{
+    dailyGame(40);
+    state.chart.graphType = QStringLiteral("Stochastic");
+    playTo(20); // sets 3 and 4 now hold the bar lows and closes
+    state.chart.graphType = QStringLiteral("MovingAverage");
+    playTo(20);
+    EXPECT_EQ(shownPoints(right(), 1), 20);
+    for (int s = 2; s <= 4; ++s)
+        EXPECT_EQ(shownPoints(right(), s), 0) << "moving average view, set " << s;
+
+    tickGame(5);
+    w().mnuGLType[0]->setChecked(true);
+    playTo(20);
+    ASSERT_EQ(left().number(p::GraphType), graph::kBarGraph);
+    EXPECT_EQ(shownPoints(left(), 2), 3);
+    w().mnuGLType[0]->setChecked(false);
+    w().mnuGLPrice[0]->setChecked(true); // the mean line keeps four data sets
+    playTo(20);
+    ASSERT_EQ(left().number(p::GraphType), graph::kLineGraph);
+    EXPECT_EQ(shownPoints(left(), 1), 20);
+    for (int s = 2; s <= 4; ++s)
+        EXPECT_EQ(shownPoints(left(), s), 0) << "tick price line, set " << s;
+
+    w().mnuGLPrice[0]->setChecked(false);
+    w().mnuGLType[0]->setChecked(true);
+    playTo(6);
+    playTo(7); // the first day bar, after an empty point; the third point is not written
+    ASSERT_EQ(left().number(p::PointCount), 3);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_FALSE(left().shows(s, 1)) << "set " << s;
+        EXPECT_TRUE(left().shows(s, 2)) << "set " << s;
+        EXPECT_FALSE(left().shows(s, 3)) << "set " << s;
+    }
+}
+
 // The whole-series plot of a Daily game walks the rows up to the current day; a series with nothing up
 // to that day is left unscaled rather than failing, and a Tick game keeps its charts.
 TEST_F(ChartTest, WholeSeriesPlot)

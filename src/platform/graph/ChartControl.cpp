@@ -68,6 +68,10 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
         setVisible(value.toBool());
         return;
     }
+    if (dispid == prop::PointCount)
+        leaveOut(pointLeftOut_, number(prop::PointCount), value.toInt());
+    else if (dispid == prop::SetCount)
+        leaveOut(setLeftOut_, number(prop::SetCount), value.toInt());
     members_[dispid] = isSingle(dispid) ? QVariant(value.toFloat()) : value;
     switch (dispid) {
     case prop::YMax:
@@ -78,8 +82,10 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
         std::erase_if(indexed_, [](const auto &entry) { return entry.first.first == prop::YLabel; });
         break;
     case prop::PlotPhase:
-        if (value.toInt() == 9)
+        if (value.toInt() == 9) {
             lines_.clear(); // a plot begins: the lines are written again if wanted
+            plotBegun_ = ++stamp_;
+        }
         break;
     case prop::Lines:
         lines_[number(prop::CurrentSet)] = value.toInt();
@@ -101,7 +107,7 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
     if (logging_)
         writes_.push_back({dispid, index, value});
     if (dispid == prop::Value)
-        values_[{number(prop::CurrentSet), index}] = value.toFloat();
+        values_[{number(prop::CurrentSet), index}] = {value.toFloat(), ++stamp_};
     else if (dispid == prop::SecondValue)
         indexed_[{dispid, index}] = value.toFloat();
     else
@@ -134,7 +140,39 @@ QVariant ChartControl::getAt(int32_t dispid, int index) const
 float ChartControl::value(int set, int point) const
 {
     const auto it = values_.find({set, point});
-    return it == values_.end() ? kEmptyValue : it->second;
+    return it == values_.end() ? kEmptyValue : it->second.value;
+}
+
+void ChartControl::leaveOut(std::vector<uint64_t> &stamps, int from, int to)
+{
+    to = std::max(to, 0);
+    if (from <= to)
+        return;
+    if (stamps.size() <= static_cast<std::size_t>(from))
+        stamps.resize(static_cast<std::size_t>(from) + 1, 0);
+    const uint64_t now = ++stamp_;
+    std::fill(stamps.begin() + to + 1, stamps.begin() + from + 1, now);
+}
+
+std::optional<float> ChartControl::shownValue(int set, int point) const
+{
+    const auto it = values_.find({set, point});
+    if (it == values_.end())
+        return std::nullopt;
+    const uint64_t written = it->second.written;
+    auto leftOutSince = [written](const std::vector<uint64_t> &stamps, int n) {
+        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() && stamps[static_cast<std::size_t>(n)] > written;
+    };
+    if (written < plotBegun_ || leftOutSince(pointLeftOut_, point) || leftOutSince(setLeftOut_, set) ||
+        !drawn(it->second.value))
+        return std::nullopt;
+    return it->second.value;
+}
+
+bool ChartControl::shows(int set, int point) const
+{
+    return set >= 1 && set <= number(prop::SetCount) && point >= 1 && point <= number(prop::PointCount) &&
+           shownValue(set, point).has_value();
 }
 
 int ChartControl::lines(int set) const
@@ -178,14 +216,6 @@ bool ChartControl::drawn(float v) const
     if (v == kEmptyValue || (zeroIsEmpty_ && v == 0.0f))
         return false;
     return v >= single(prop::YMin) && v <= single(prop::YMax);
-}
-
-std::vector<float> ChartControl::drawnValues(int set) const
-{
-    std::vector<float> out;
-    for (int p = 1; p <= number(prop::PointCount); ++p)
-        out.push_back(value(set, p));
-    return out;
 }
 
 void ChartControl::paintEvent(QPaintEvent *)
@@ -261,22 +291,23 @@ void ChartControl::paintEvent(QPaintEvent *)
         const double tick = std::clamp(plot.width() / points / 3.0, 1.5, 5.0);
         painter.setPen(QPen(setColor(4), 1.2));
         for (int p = 1; p <= points; ++p) {
-            const float open = value(1, p), high = value(2, p), low = value(3, p), close = value(4, p);
+            const auto open = shownValue(1, p), high = shownValue(2, p), low = shownValue(3, p),
+                       close = shownValue(4, p);
             const double x = xOf(p);
-            if (drawn(high) && drawn(low))
-                painter.drawLine(QPointF(x, yOf(high)), QPointF(x, yOf(low)));
-            if (drawn(open))
-                painter.drawLine(QPointF(x - tick, yOf(open)), QPointF(x, yOf(open)));
-            if (drawn(close))
-                painter.drawLine(QPointF(x, yOf(close)), QPointF(x + tick, yOf(close)));
+            if (high && low)
+                painter.drawLine(QPointF(x, yOf(*high)), QPointF(x, yOf(*low)));
+            if (open)
+                painter.drawLine(QPointF(x - tick, yOf(*open)), QPointF(x, yOf(*open)));
+            if (close)
+                painter.drawLine(QPointF(x, yOf(*close)), QPointF(x + tick, yOf(*close)));
         }
         return;
     }
 
     auto plotted = [&](int set) {
         PlottedPoints out;
-        for (float v : drawnValues(set))
-            out.push_back(drawn(v) ? std::optional<float>(v) : std::nullopt);
+        for (int p = 1; p <= number(prop::PointCount); ++p)
+            out.push_back(shownValue(set, p));
         return out;
     };
     auto drawLine = [&](const PlottedPoints &line, const QColor &colour) {
