@@ -26,12 +26,8 @@ void percentLabels(ChartControl &chart)
 // The price of period n of the charted instrument: the day's close or the tick's price.
 PeriodPrice periodPrice(const App &app, const PriceSeries &series)
 {
-    if (app.state.settings.dataType == DataKind::Daily) {
-        return [&series](int n) {
-            const auto r = static_cast<std::size_t>(n - 1);
-            return n >= 1 && r < series.Rows.size() ? series.Rows[r].Close : 0.0f;
-        };
-    }
+    if (app.state.settings.dataType == DataKind::Daily)
+        return [&app, &series](int n) { return DayRow(app, series, n).Close; };
     return [&app](int n) { return ChartedTickPrice(app, n); };
 }
 
@@ -68,8 +64,7 @@ void DrawStochastics(App &app, PriceSeries &series, ChartControl &chart, int fir
     for (int n = first; n <= last && bars.size() < 30; ++n) {
         Bar bar;
         if (daily) {
-            const auto r = static_cast<std::size_t>(n - 1);
-            const DailyRow row = r < series.Rows.size() ? series.Rows[r] : DailyRow{};
+            const DailyRow row = DayRow(app, series, n);
             bar = {row.Open, row.High, row.Low, row.Close};
         } else {
             bar = TickBar(price, n);
