@@ -123,6 +123,46 @@ TEST_F(ChartControlTest, WrittenYLabelsLastUntilTheScaleChanges)
     EXPECT_EQ(chart.yLabels(), (QStringList{"$17.00", "$18.25", "$19.50", "$20.75", "$22.00"}));
 }
 
+// Date labels stay within the plot frame's width, the first and the last included, and values at the
+// axis' minimum and maximum (an indicator at 0% or 100%) lie clear of the frame's lines.
+TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
+{
+    chart.resize(217, 177);
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 1);
+    chart.set(p::YDivisions, 4);
+    const struct {
+        const char *what;
+        int points, step;
+    } charts[] = {{"year-to-date, every day labelled", 121, 30}, {"thirty days", 30, 5}, {"four days", 4, 1}};
+    for (const auto &c : charts) {
+        SCOPED_TRACE(c.what);
+        chart.set(p::PointCount, c.points);
+        chart.set(p::XLabelStep, c.step);
+        for (int k = 1; k <= c.points; ++k)
+            chart.setAt(p::XLabel, k, QStringLiteral("12/28/1990"));
+        const QRect frame = chart.plotFrame();
+        const auto places = chart.xLabelPlaces();
+        ASSERT_FALSE(places.empty());
+        EXPECT_EQ(places.front().point, 1);
+        for (const auto &place : places) {
+            EXPECT_GE(place.rect.left(), frame.left()) << "point " << place.point;
+            EXPECT_LE(place.rect.right(), frame.left() + frame.width()) << "point " << place.point;
+        }
+        for (double bound : {0.0, 1.0}) {
+            const double y = chart.yOf(bound);
+            EXPECT_GE(y, frame.top() + 2.0) << bound;
+            EXPECT_LE(y, frame.bottom() - 2.0) << bound;
+        }
+    }
+
+    chart.resize(60, 100); // narrower than a date: the label stays within the chart
+    chart.set(p::PointCount, 2);
+    const auto places = chart.xLabelPlaces();
+    ASSERT_FALSE(places.empty());
+    EXPECT_GE(places.front().rect.left(), 0.0);
+}
+
 TEST_F(ChartControlTest, ColoursAndHostProperties)
 {
     chart.set(p::ElementSelect, graph::kMeanElement);

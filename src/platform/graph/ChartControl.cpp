@@ -218,13 +218,93 @@ bool ChartControl::drawn(float v) const
     return v >= single(prop::YMin) && v <= single(prop::YMax);
 }
 
+QFont ChartControl::labelFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(9);
+    return font;
+}
+
+QRect ChartControl::plotFrame() const
+{
+    const QFontMetrics metrics(labelFont());
+    int labelWidth = 0;
+    for (const QString &t : yLabels())
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
+    const int lineHeight = metrics.height();
+    const QRect whole = rect();
+    return {whole.left() + labelWidth + 6, whole.top() + lineHeight + 4, whole.width() - labelWidth - 12,
+            whole.height() - 2 * lineHeight - 12};
+}
+
+QRectF ChartControl::valueArea() const
+{
+    // The axis runs a few pixels inside the frame, so a line at the axis' minimum or maximum (an
+    // indicator at 0% or 100%) is drawn clear of the frame rather than hidden under it.
+    constexpr double kInset = 3.0;
+    const QRectF frame = plotFrame();
+    return frame.adjusted(0.0, kInset, 0.0, -kInset);
+}
+
+double ChartControl::yIn(const QRectF &area, double value) const
+{
+    const double yMin = single(prop::YMin);
+    const double yMax = single(prop::YMax);
+    const double span = yMax > yMin ? yMax - yMin : 1.0;
+    return area.bottom() - (value - yMin) / span * area.height();
+}
+
+double ChartControl::xIn(const QRectF &area, int point) const
+{
+    const int points = std::max(1, number(prop::PointCount));
+    return area.left() + (point - 0.5) * area.width() / points;
+}
+
+double ChartControl::yOf(double value) const
+{
+    return yIn(valueArea(), value);
+}
+
+double ChartControl::xOf(int point) const
+{
+    return xIn(valueArea(), point);
+}
+
+std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
+{
+    const QFontMetrics metrics(labelFont());
+    const QRect frame = plotFrame();
+    const QRectF area = valueArea();
+    const int points = std::max(1, number(prop::PointCount));
+    const int labelStep = std::max(1, number(prop::XLabelStep));
+    std::vector<XLabelPlace> places;
+    // Each label is centred under its point but kept within the frame's width (within the chart when
+    // it is wider than the frame); a label that would run into the one before it is left out rather
+    // than drawn over it.
+    double freeFrom = -1e9;
+    for (int p = 1; p <= points; p += labelStep) {
+        const QString text = getAt(prop::XLabel, p).toString();
+        if (text.isEmpty())
+            continue;
+        const int w = metrics.horizontalAdvance(text);
+        const bool fits = w <= frame.width();
+        const double from = fits ? frame.left() : 0.0;
+        const double to = fits ? frame.left() + frame.width() - w : std::max(0, width() - w);
+        const double left = std::clamp(xIn(area, p) - w / 2.0, from, std::max(from, to));
+        if (left < freeFrom)
+            continue;
+        places.push_back({p, text, QRectF(left, frame.bottom() + 4, w, metrics.height())});
+        freeFrom = left + w + 4;
+    }
+    return places;
+}
+
 void ChartControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect whole = rect();
     painter.fillRect(whole, paletteColor(number(prop::Background)));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(9);
+    const QFont font = labelFont();
     painter.setFont(font);
     const QFontMetrics metrics(font);
 
@@ -235,19 +315,15 @@ void ChartControl::paintEvent(QPaintEvent *)
     for (const QString &t : yTexts)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
     const int lineHeight = metrics.height();
-    const QRect plot(whole.left() + labelWidth + 6, whole.top() + lineHeight + 4,
-                     whole.width() - labelWidth - 12, whole.height() - 2 * lineHeight - 12);
+    const QRect frame = plotFrame();
+    const QRectF plot = valueArea();
+    auto yOf = [this, &plot](double v) { return yIn(plot, v); };
+    auto xOf = [this, &plot](int point) { return xIn(plot, point); };
 
     // Title, centred at the top.
     painter.setPen(elementColor(kTitleElement));
     painter.drawText(QRect(whole.left(), whole.top() + 2, whole.width(), lineHeight), Qt::AlignHCenter,
                      title());
-
-    const double yMin = single(prop::YMin);
-    const double yMax = single(prop::YMax);
-    const double span = yMax > yMin ? yMax - yMin : 1.0;
-    auto yOf = [&](double v) { return plot.bottom() - (v - yMin) / span * plot.height(); };
-    auto xOf = [&](int point) { return plot.left() + (point - 0.5) * plot.width() / points; };
 
     // Division lines and Y labels, label 1 at the bottom.
     const int divisions = std::max(1, number(prop::YDivisions));
@@ -263,28 +339,16 @@ void ChartControl::paintEvent(QPaintEvent *)
     }
 
     // X ticks and labels, counted from point 1.
-    const int labelStep = std::max(1, number(prop::XLabelStep));
     const int tickStep = std::max(1, number(prop::XTickStep));
     painter.setPen(elementColor(kAxisElement));
-    painter.drawRect(plot);
+    painter.drawRect(frame);
     for (int p = 1; p <= points; p += tickStep)
-        painter.drawLine(QPointF(xOf(p), plot.bottom()), QPointF(xOf(p), plot.bottom() + 3));
+        painter.drawLine(QPointF(xOf(p), frame.bottom()), QPointF(xOf(p), frame.bottom() + 3));
     painter.setPen(elementColor(kLabelElement));
-    // A label that would run into the one before it is left out rather than drawn over it.
-    double freeFrom = -1e9;
-    for (int p = 1; p <= points; p += labelStep) {
-        const QString text = getAt(prop::XLabel, p).toString();
-        if (text.isEmpty())
-            continue;
-        const int w = metrics.horizontalAdvance(text);
-        const double left = std::clamp(xOf(p) - w / 2.0, 0.0, static_cast<double>(whole.width() - w));
-        if (left < freeFrom)
-            continue;
-        painter.drawText(QPointF(left, plot.bottom() + 4 + metrics.ascent()), text);
-        freeFrom = left + w + 4;
-    }
+    for (const XLabelPlace &place : xLabelPlaces())
+        painter.drawText(QPointF(place.rect.left(), place.rect.top() + metrics.ascent()), place.text);
 
-    painter.setClipRect(plot);
+    painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (number(prop::GraphType) == kBarGraph) {
         // Each point: a line from low to high, the open to the left and the close to the right.

@@ -90,6 +90,19 @@ public:
     // The Y label texts as drawn, bottom first: written texts, else the automatic ones.
     QStringList yLabels() const;
 
+    // Where the chart draws: the plot frame, the vertical position of a value on the Y axis and the
+    // horizontal one of a point, and the X labels drawn with their places (labels left out because
+    // they would overlap the one before are not listed).
+    QRect plotFrame() const;
+    double yOf(double value) const;
+    double xOf(int point) const;
+    struct XLabelPlace {
+        int point;
+        QString text;
+        QRectF rect;
+    };
+    std::vector<XLabelPlace> xLabelPlaces() const;
+
     // Every write in order (member, index or 0, value) from the last startLog() on, for checking write
     // sequences. Nothing is logged until then: a game writes thousands of members a period.
     struct Write {
@@ -108,6 +121,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QFont labelFont();
+    // The plot frame less a margin at the top and the bottom: where the Y axis runs.
+    QRectF valueArea() const;
+    double yIn(const QRectF &area, double value) const;
+    double xIn(const QRectF &area, int point) const;
     bool drawn(float v) const;
     // The value the chart draws at a point of a set, if any (see shows()).
     std::optional<float> shownValue(int set, int point) const;
