@@ -188,7 +188,10 @@ TEST(Stochastics, WarmUpPointsTakeTheFirstReading)
         std::size_t warmUp;
         std::vector<float> filled;
     } cases[] = {
-        {"two warm-up points, a later 0 kept", {0.0f, 0.0f, 0.4f, 0.7f, 0.0f}, 2, {0.4f, 0.4f, 0.4f, 0.7f, 0.0f}},
+        {"two warm-up points, a later 0 kept",
+         {0.0f, 0.0f, 0.4f, 0.7f, 0.0f},
+         2,
+         {0.4f, 0.4f, 0.4f, 0.7f, 0.0f}},
         {"no warm-up: %K from the first point", {0.0f, 0.3f, 0.0f, 1.0f}, 0, {0.0f, 0.3f, 0.0f, 1.0f}},
         {"a first reading of 0 fills with 0", {0.5f, 0.5f, 0.0f, 0.2f}, 2, {0.0f, 0.0f, 0.0f, 0.2f}},
         {"no reading yet", {0.0f, 0.0f}, 2, {0.0f, 0.0f}},

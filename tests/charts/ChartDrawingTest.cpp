@@ -258,8 +258,10 @@ TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
     const float ticks[] = {20.0f, 20.5f, 21.0f, 20.2f, 19.8f, 20.4f, 20.1f, 19.6f, 19.9f,
                            19.5f, 19.0f, 19.1f, 18.0f, 17.9f, 17.8f, 18.2f, 18.5f, 18.4f};
     for (int n = 1; n <= 18; ++n)
-        state.market.TickDays[static_cast<std::size_t>((n - 1) / 6)].Blocks[3].Slots[static_cast<std::size_t>(
-            (n - 1) % 6 + 1)].Price = ticks[n - 1];
+        state.market.TickDays[static_cast<std::size_t>((n - 1) / 6)]
+            .Blocks[3]
+            .Slots[static_cast<std::size_t>((n - 1) % 6 + 1)]
+            .Price = ticks[n - 1];
     state.chart.graphType = QStringLiteral("Stochastic");
 
     state.chart.stochasticsKind = QStringLiteral("FastStochastics");
@@ -376,8 +378,8 @@ TEST_F(ChartTest, DailyWindowsMapEachPointToItsDate)
             const int k = c.firstPoint + i;
             const int d = c.firstDay + i;
             chart.set(p::CurrentSet, c.set == 0 ? 1 : c.set);
-            const float shown = c.secondValue ? chart.getAt(p::SecondValue, k).toFloat()
-                                              : chart.getAt(p::Value, k).toFloat();
+            const float shown =
+                c.secondValue ? chart.getAt(p::SecondValue, k).toFloat() : chart.getAt(p::Value, k).toFloat();
             EXPECT_EQ(shown, closeOnDay(d)) << "point " << k << ", day " << d;
             EXPECT_EQ(chart.getAt(p::XLabel, k).toString(), CalendarDayText(app, d - 1)) << "point " << k;
         }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -161,7 +162,8 @@ std::optional<float> ChartControl::shownValue(int set, int point) const
         return std::nullopt;
     const uint64_t written = it->second.written;
     auto leftOutSince = [written](const std::vector<uint64_t> &stamps, int n) {
-        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() && stamps[static_cast<std::size_t>(n)] > written;
+        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
+               stamps[static_cast<std::size_t>(n)] > written;
     };
     if (written < plotBegun_ || leftOutSince(pointLeftOut_, point) || leftOutSince(setLeftOut_, set) ||
         !drawn(it->second.value))
