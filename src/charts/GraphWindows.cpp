@@ -35,13 +35,13 @@ GraphWindow TickBarWindow(int16_t tradeDay, bool endOfCalendar)
     return {5, 1, 5};
 }
 
-GraphWindow IndicatorWindow(int16_t tradeDay, bool endOfCalendar, int rows)
+GraphWindow IndicatorWindow(int16_t tradeDay, bool endOfCalendar, int days)
 {
     GraphWindow window =
         endOfCalendar || tradeDay > 30 ? lastThirty(tradeDay) : GraphWindow{tradeDay, 1, tradeDay};
     window.points = std::max<int16_t>(window.points, 2);
-    if (rows >= 0 && window.last > rows)
-        window.last = rows;
+    if (days >= 0 && window.last > days)
+        window.last = days;
     return window;
 }
 

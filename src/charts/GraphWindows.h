@@ -23,9 +23,8 @@ GraphWindow PriceWindow(int16_t tradeDay, bool endOfCalendar);
 GraphWindow TickBarWindow(int16_t tradeDay, bool endOfCalendar);
 
 // The indicator chart's window: the last 30 periods up to `tradeDay` (at least 2 points, so a line has
-// room), never starting before period 1 and never reaching past the last of `rows` rows of data (no
-// limit for a negative `rows`): a window that took a row beyond the current day would show a price of
-// the future.
-GraphWindow IndicatorWindow(int16_t tradeDay, bool endOfCalendar, int rows);
+// room), never starting before period 1 and never reaching past the last of `days` periods of data (no
+// limit for a negative `days`; a Daily game passes its calendar's days).
+GraphWindow IndicatorWindow(int16_t tradeDay, bool endOfCalendar, int days);
 
 } // namespace tarvello

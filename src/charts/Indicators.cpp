@@ -38,16 +38,11 @@ std::vector<StochasticsPoint> Stochastics(const std::vector<Bar> &bars)
     return points;
 }
 
-void FillZeros(std::vector<float> &values)
+void FillWarmUp(std::vector<float> &values, std::size_t warmUp)
 {
-    const auto first = std::find_if(values.begin(), values.end(), [](float v) { return v != 0.0f; });
-    if (first == values.end())
+    if (warmUp >= values.size())
         return;
-    const float fill = *first;
-    for (float &v : values) {
-        if (v == 0.0f)
-            v = fill;
-    }
+    std::fill(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(warmUp), values[warmUp]);
 }
 
 std::vector<float> RelativeStrength(const PeriodPrice &price, int first, int last)

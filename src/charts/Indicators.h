@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -29,9 +30,14 @@ struct StochasticsPoint {
 // for %K); a window whose high equals its low gives %K 0.
 std::vector<StochasticsPoint> Stochastics(const std::vector<Bar> &bars);
 
-// Every point of a set that reads 0 takes the set's first value that is not 0, as Tick charts fill
-// their warm-up points; a set with no other value stays as it is.
-void FillZeros(std::vector<float> &values);
+// The points %D and the slow line leave unwritten before their first reading: a mean of three needs
+// three points.
+inline constexpr std::size_t kStochasticsWarmUp = 2;
+
+// The first `warmUp` points take the value of the first computed reading after them, as Tick charts
+// fill the start of a line; every later point, a reading of 0 included, stays as it is. A set with no
+// reading after its warm-up is left unchanged.
+void FillWarmUp(std::vector<float> &values, std::size_t warmUp);
 
 // The relative strength index of periods first to last: for a period of 15 or more, 100 - 100 / (1 +
 // RS) with RS the simple mean of the gains over the simple mean of the losses of its 14 price changes;

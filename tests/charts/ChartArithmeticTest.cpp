@@ -179,14 +179,29 @@ TEST(Stochastics, FlatMarketIsZeroAndTickBarsCoverThreeTicks)
     EXPECT_EQ(six.close, 1.0f);
 }
 
-TEST(Stochastics, ZerosTakeTheFirstOtherValue)
+// Only the points before the first computed reading are filled; a later reading of 0 is a reading.
+TEST(Stochastics, WarmUpPointsTakeTheFirstReading)
 {
-    std::vector<float> values = {0.0f, 0.0f, 0.4f, 0.7f, 0.0f};
-    FillZeros(values);
-    EXPECT_EQ(values, (std::vector<float>{0.4f, 0.4f, 0.4f, 0.7f, 0.4f}));
-    std::vector<float> zeros(3, 0.0f);
-    FillZeros(zeros);
-    EXPECT_EQ(zeros, std::vector<float>(3, 0.0f));
+    const struct {
+        const char *what;
+        std::vector<float> values;
+        std::size_t warmUp;
+        std::vector<float> filled;
+    } cases[] = {
+        {"two warm-up points, a later 0 kept",
+         {0.0f, 0.0f, 0.4f, 0.7f, 0.0f},
+         2,
+         {0.4f, 0.4f, 0.4f, 0.7f, 0.0f}},
+        {"no warm-up: %K from the first point", {0.0f, 0.3f, 0.0f, 1.0f}, 0, {0.0f, 0.3f, 0.0f, 1.0f}},
+        {"a first reading of 0 fills with 0", {0.5f, 0.5f, 0.0f, 0.2f}, 2, {0.0f, 0.0f, 0.0f, 0.2f}},
+        {"no reading yet", {0.0f, 0.0f}, 2, {0.0f, 0.0f}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<float> values = c.values;
+        FillWarmUp(values, c.warmUp);
+        EXPECT_EQ(values, c.filled);
+    }
 }
 
 TEST(RelativeStrength, SimpleMeansOfFourteenChanges)

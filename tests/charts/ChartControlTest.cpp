@@ -29,6 +29,67 @@ TEST_F(ChartControlTest, ValuesAreKeptPerSetAndPointWhateverTheCounts)
     EXPECT_EQ(chart.get(p::YMax).toFloat(), 1234.56789f); // read back in single precision
 }
 
+// Reads return every value last written, but the chart draws only what the current drawing wrote:
+// a plot that begins (20 := 9) leaves earlier values undrawn, and so does a point or set count that
+// fell below a value and is raised over it again, until the value is written again. A value written
+// beyond the count and then taken in by a raise is drawn.
+TEST_F(ChartControlTest, DrawsOnlyWhatTheCurrentDrawingWrote)
+{
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 100);
+    chart.set(p::SetCount, 4);
+    chart.set(p::PointCount, 5);
+    auto write = [this](int set, int point, float v) {
+        chart.set(p::CurrentSet, set);
+        chart.setAt(p::Value, point, v);
+    };
+    chart.set(p::PlotPhase, 9);
+    for (int s = 1; s <= 4; ++s)
+        for (int point = 1; point <= 5; ++point)
+            write(s, point, 40.0f + s);
+    EXPECT_TRUE(chart.shows(3, 5));
+
+    chart.set(p::PlotPhase, 9); // the next drawing writes set 1 only
+    for (int point = 1; point <= 5; ++point)
+        write(1, point, 50.0f);
+    chart.set(p::PlotPhase, 25);
+    const struct {
+        const char *what;
+        int set, point;
+        bool shown;
+    } afterNewPlot[] = {
+        {"written by this drawing", 1, 5, true},
+        {"written by the drawing before", 3, 2, false},
+        {"never written", 2, 6, false},
+    };
+    for (const auto &c : afterNewPlot)
+        EXPECT_EQ(chart.shows(c.set, c.point), c.shown) << c.what;
+    chart.set(p::CurrentSet, 3);
+    EXPECT_EQ(chart.getAt(p::Value, 2).toFloat(), 43.0f); // still read back
+
+    chart.set(p::PointCount, 3);
+    write(1, 6, 56.0f);
+    chart.set(p::PointCount, 6);
+    EXPECT_TRUE(chart.shows(1, 3));
+    EXPECT_FALSE(chart.shows(1, 4)) << "a point the lowered count left out";
+    EXPECT_TRUE(chart.shows(1, 6)) << "written beyond the count, then counted";
+    write(1, 4, 55.0f);
+    EXPECT_TRUE(chart.shows(1, 4));
+
+    write(2, 1, 60.0f);
+    chart.set(p::SetCount, 1);
+    chart.set(p::SetCount, 4);
+    EXPECT_FALSE(chart.shows(2, 1)) << "a set the lowered count left out";
+    EXPECT_TRUE(chart.shows(1, 1));
+
+    write(1, 2, graph::kEmptyValue);
+    write(1, 3, 0.0f);
+    write(1, 5, 101.0f);
+    EXPECT_FALSE(chart.shows(1, 2)) << "the empty marker";
+    EXPECT_FALSE(chart.shows(1, 3)) << "an empty bar part";
+    EXPECT_FALSE(chart.shows(1, 5)) << "above the axis";
+}
+
 TEST_F(ChartControlTest, LinesBelongToTheSetCurrentWhenWrittenUntilAPlotBegins)
 {
     chart.set(p::CurrentSet, 1);
@@ -60,6 +121,46 @@ TEST_F(ChartControlTest, WrittenYLabelsLastUntilTheScaleChanges)
     chart.set(p::YMin, 17);
     chart.set(p::YMax, 22);
     EXPECT_EQ(chart.yLabels(), (QStringList{"$17.00", "$18.25", "$19.50", "$20.75", "$22.00"}));
+}
+
+// Date labels stay within the plot frame's width, the first and the last included, and values at the
+// axis' minimum and maximum (an indicator at 0% or 100%) lie clear of the frame's lines.
+TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
+{
+    chart.resize(217, 177);
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 1);
+    chart.set(p::YDivisions, 4);
+    const struct {
+        const char *what;
+        int points, step;
+    } charts[] = {{"year-to-date, every day labelled", 121, 30}, {"thirty days", 30, 5}, {"four days", 4, 1}};
+    for (const auto &c : charts) {
+        SCOPED_TRACE(c.what);
+        chart.set(p::PointCount, c.points);
+        chart.set(p::XLabelStep, c.step);
+        for (int k = 1; k <= c.points; ++k)
+            chart.setAt(p::XLabel, k, QStringLiteral("12/28/1990"));
+        const QRect frame = chart.plotFrame();
+        const auto places = chart.xLabelPlaces();
+        ASSERT_FALSE(places.empty());
+        EXPECT_EQ(places.front().point, 1);
+        for (const auto &place : places) {
+            EXPECT_GE(place.rect.left(), frame.left()) << "point " << place.point;
+            EXPECT_LE(place.rect.right(), frame.left() + frame.width()) << "point " << place.point;
+        }
+        for (double bound : {0.0, 1.0}) {
+            const double y = chart.yOf(bound);
+            EXPECT_GE(y, frame.top() + 2.0) << bound;
+            EXPECT_LE(y, frame.bottom() - 2.0) << bound;
+        }
+    }
+
+    chart.resize(60, 100); // narrower than a date: the label stays within the chart
+    chart.set(p::PointCount, 2);
+    const auto places = chart.xLabelPlaces();
+    ASSERT_FALSE(places.empty());
+    EXPECT_GE(places.front().rect.left(), 0.0);
 }
 
 TEST_F(ChartControlTest, ColoursAndHostProperties)

@@ -250,8 +250,145 @@ TEST_F(ChartTest, StochasticsOnAFixedPercentScale)
     }
 }
 
-// The whole-series plot of a Daily game walks the rows up to the current day; a series with nothing up
-// to that day is left unscaled rather than failing, and a Tick game keeps its charts.
+// A Tick bar closing on its window's lowest low reads 0; only the warm-up points of %D and the slow
+// line (points 1 and 2, never computed) show the first computed reading.
+TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
+{
+    tickGame(3);
+    const float ticks[] = {20.0f, 20.5f, 21.0f, 20.2f, 19.8f, 20.4f, 20.1f, 19.6f, 19.9f,
+                           19.5f, 19.0f, 19.1f, 18.0f, 17.9f, 17.8f, 18.2f, 18.5f, 18.4f};
+    for (int n = 1; n <= 18; ++n)
+        state.market.TickDays[static_cast<std::size_t>((n - 1) / 6)]
+            .Blocks[3]
+            .Slots[static_cast<std::size_t>((n - 1) % 6 + 1)]
+            .Price = ticks[n - 1];
+    state.chart.graphType = QStringLiteral("Stochastic");
+
+    state.chart.stochasticsKind = QStringLiteral("FastStochastics");
+    playTo(15);
+    ASSERT_EQ(right().number(p::PointCount), 15);
+    for (int k = 13; k <= 15; ++k)
+        EXPECT_EQ(right().value(1, k), 0.0f) << "fast %K at point " << k;
+    EXPECT_EQ(right().value(1, 1), 0.0f); // tick 1 alone: a range of 0 is a computed 0
+    EXPECT_NE(right().value(2, 3), 0.0f);
+    EXPECT_EQ(right().value(2, 1), right().value(2, 3));
+    EXPECT_EQ(right().value(2, 2), right().value(2, 3));
+    EXPECT_EQ(right().value(2, 15), 0.0f); // %D of three readings of 0
+    EXPECT_EQ(right().value(3, 13), 18.0f);
+    EXPECT_EQ(right().value(4, 15), 17.8f);
+
+    state.chart.stochasticsKind = QStringLiteral("SlowStochastics");
+    playTo(15);
+    EXPECT_EQ(right().value(1, 15), 0.0f) << "slow %D at point 15";
+    EXPECT_GT(right().value(2, 15), 0.0f);
+    for (int s = 1; s <= 2; ++s) {
+        EXPECT_EQ(right().value(s, 1), right().value(s, 3)) << "set " << s;
+        EXPECT_EQ(right().value(s, 2), right().value(s, 3)) << "set " << s;
+    }
+}
+
+// Points of set s that the chart draws, 1 to the point count.
+int shownPoints(graph::ChartControl &chart, int set)
+{
+    int shown = 0;
+    for (int k = 1; k <= chart.number(p::PointCount); ++k)
+        shown += chart.shows(set, k) ? 1 : 0;
+    return shown;
+}
+
+// A view draws only the sets it wrote: the moving average after the stochastics, the Tick price line
+// after the day bars, and the first day bar after the tick line.
+TEST_F(ChartTest, EachViewDrawsOnlyItsOwnSets)
+{
+    dailyGame(40);
+    state.chart.graphType = QStringLiteral("Stochastic");
+    playTo(20); // sets 3 and 4 now hold the bar lows and closes
+    state.chart.graphType = QStringLiteral("MovingAverage");
+    playTo(20);
+    EXPECT_EQ(shownPoints(right(), 1), 20);
+    for (int s = 2; s <= 4; ++s)
+        EXPECT_EQ(shownPoints(right(), s), 0) << "moving average view, set " << s;
+
+    tickGame(5);
+    w().mnuGLType[0]->setChecked(true);
+    playTo(20);
+    ASSERT_EQ(left().number(p::GraphType), graph::kBarGraph);
+    EXPECT_EQ(shownPoints(left(), 2), 3);
+    w().mnuGLType[0]->setChecked(false);
+    w().mnuGLPrice[0]->setChecked(true); // the mean line keeps four data sets
+    playTo(20);
+    ASSERT_EQ(left().number(p::GraphType), graph::kLineGraph);
+    EXPECT_EQ(shownPoints(left(), 1), 20);
+    for (int s = 2; s <= 4; ++s)
+        EXPECT_EQ(shownPoints(left(), s), 0) << "tick price line, set " << s;
+
+    w().mnuGLPrice[0]->setChecked(false);
+    w().mnuGLType[0]->setChecked(true);
+    playTo(6);
+    playTo(7); // the first day bar, after an empty point; the third point is not written
+    ASSERT_EQ(left().number(p::PointCount), 3);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_FALSE(left().shows(s, 1)) << "set " << s;
+        EXPECT_TRUE(left().shows(s, 2)) << "set " << s;
+        EXPECT_FALSE(left().shows(s, 3)) << "set " << s;
+    }
+}
+
+// Oil has no row for the third trading day: every Daily window shows, for each day, the close of the
+// last row dated on or before it, so day 3 repeats day 2 and no day shows the next day's close.
+TEST_F(ChartTest, DailyWindowsMapEachPointToItsDate)
+{
+    dailyGame(40);
+    PriceSeries &oil = state.market.Series[2];
+    oil.Rows.erase(oil.Rows.begin() + 2);
+    oil.RowCount = 39;
+    auto closeOnDay = [this, &oil](int d) {
+        const double date = state.market.GameCalendar.Days[static_cast<std::size_t>(d - 1)];
+        float close = 0.0f;
+        for (const DailyRow &row : oil.Rows)
+            if (row.Date <= date)
+                close = row.Close;
+        return close;
+    };
+    const struct {
+        const char *view;
+        int16_t tradeDay;
+        const char *graphType;
+        int ytdOrBars; // 0 the price line, 1 open-high-low-close, 2 year-to-date
+        bool leftChart;
+        int set, firstPoint, firstDay, points;
+        bool secondValue;
+    } cases[] = {
+        {"price line", 30, "MovingAverage", 0, true, 4, 1, 1, 30, false},
+        {"first five days as bars", 5, "MovingAverage", 1, true, 4, 2, 1, 5, false},
+        {"year-to-date", 30, "MovingAverage", 2, true, 4, 1, 1, 30, false},
+        {"moving average", 30, "MovingAverage", 0, false, 1, 1, 1, 30, false},
+        {"moving average at the last day", 40, "MovingAverage", 0, false, 1, 1, 11, 30, false},
+        {"relative strength", 30, "RelativeStrengthIndex", 0, false, 0, 1, 1, 30, true},
+        {"stochastics", 30, "Stochastic", 0, false, 4, 1, 1, 30, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.view);
+        w().mnuGLType[0]->setChecked(c.ytdOrBars == 1);
+        w().mnuGLType[2]->setChecked(c.ytdOrBars == 2);
+        state.chart.graphType = QString::fromLatin1(c.graphType);
+        playTo(c.tradeDay);
+        graph::ChartControl &chart = c.leftChart ? left() : right();
+        for (int i = 0; i < c.points; ++i) {
+            const int k = c.firstPoint + i;
+            const int d = c.firstDay + i;
+            chart.set(p::CurrentSet, c.set == 0 ? 1 : c.set);
+            const float shown =
+                c.secondValue ? chart.getAt(p::SecondValue, k).toFloat() : chart.getAt(p::Value, k).toFloat();
+            EXPECT_EQ(shown, closeOnDay(d)) << "point " << k << ", day " << d;
+            EXPECT_EQ(chart.getAt(p::XLabel, k).toString(), CalendarDayText(app, d - 1)) << "point " << k;
+        }
+    }
+}
+
+// The whole-series plot of a Daily game walks the cursor up to the calendar's position, a day ahead of
+// the clock, and plots up to the day shown; a series with nothing up to that day is left unscaled
+// rather than failing, and a Tick game keeps its charts.
 TEST_F(ChartTest, WholeSeriesPlot)
 {
     dailyGame(30);
@@ -260,8 +397,9 @@ TEST_F(ChartTest, WholeSeriesPlot)
     PlotBothGraphs(app, 1);
     EXPECT_EQ(state.market.Series[2].Cursor, 9);
     const int last = left().number(p::PointCount);
-    EXPECT_EQ(left().getAt(p::XLabel, last).toString(), CalendarDayText(app, 9));
-    EXPECT_EQ(left().value(4, last), state.market.Series[2].Rows[9].Close);
+    EXPECT_EQ(left().getAt(p::XLabel, last).toString(), CalendarDayText(app, 8));
+    EXPECT_EQ(left().value(4, last), state.market.Series[2].Rows[8].Close);
+    EXPECT_EQ(right().value(1, right().number(p::PointCount)), state.market.Series[2].Rows[8].Close);
     EXPECT_TRUE(left().visible());
     EXPECT_TRUE(right().visible());
 
@@ -289,15 +427,18 @@ TEST_F(ChartTest, DayStepAddsTheCurrentDay)
     EXPECT_EQ(left().number(p::XLabelStep), 1);
     EXPECT_TRUE(left().visible());
 
-    state.market.GameCalendar.Position = 10;
-    oil.Cursor = 10;
-    state.clock.tradeDay = 3;
+    // The click that leaves period 10: the calendar and the cursor stand on day 12, the day shown is
+    // day 11 (row 10).
+    state.market.GameCalendar.Position = 11;
+    oil.Cursor = 11;
+    state.clock.tradeDay = 10;
     const int points = left().number(p::PointCount);
     PlotBothGraphs(app, 0);
     EXPECT_EQ(left().number(p::PointCount), points + 1);
     EXPECT_EQ(left().number(p::XLabelStep), 3);
+    EXPECT_EQ(right().getAt(p::XLabel, right().number(p::PointCount)).toString(), CalendarDayText(app, 10));
 
-    oil.Cursor = 9; // the row is not the calendar's day: nothing changes
+    oil.Rows[10].Date += 0.5; // no row dated the day shown: nothing changes
     PlotBothGraphs(app, 0);
     EXPECT_EQ(left().number(p::PointCount), points + 1);
 }

@@ -20,6 +20,32 @@ TEST_F(ChartTest, InstrumentItemsChartTheirInstrument)
     EXPECT_EQ(state.chart.selectedCommodity, 1);
 }
 
+// A Graph Options choice moves the instrument list with it, so the list's entry and its text agree,
+// and picking the entry the list showed before charts that instrument again.
+TEST_F(ChartTest, TheListFollowsGraphOptionsAndEveryPickCharts)
+{
+    for (const char *key : {"Cattle", "Gold", "Oil", "SP500", "Soybean", "TBond"})
+        w().cboCommodity->addItem(QString::fromLatin1(key));
+    w().cboCommodity->setListIndex(2); // Oil, as start-up leaves it
+    const struct {
+        int16_t item;
+        const char *text;
+        int32_t commodity;
+    } items[] = {{1, "Gold", 2}, {2, "T-Bond", 6}, {3, "SP500", 4}, {4, "Cattle", 1}, {5, "Soybean", 5}};
+    for (const auto &c : items) {
+        SCOPED_TRACE(c.text);
+        w().mnuGraph[c.item]->click();
+        EXPECT_EQ(state.chart.selectedCommodity, c.commodity);
+        EXPECT_EQ(w().cboCommodity->listIndex(), c.commodity - 1);
+        EXPECT_EQ(w().cboCommodity->text(), QString::fromLatin1(c.text));
+        emit w().cboCommodity->activated(2); // the player picks Oil
+        EXPECT_EQ(state.chart.selectedCommodity, 3);
+        EXPECT_EQ(w().cboCommodity->text(), QStringLiteral("Oil"));
+        for (const auto &[index, entry] : w().mnuGraph)
+            EXPECT_EQ(entry->checked(), index == 0) << index;
+    }
+}
+
 TEST_F(ChartTest, PeriodItemCyclesFifteenTwentyFive)
 {
     for (int16_t period : {15, 20, 5, 15}) {

@@ -192,6 +192,24 @@ TEST_F(Begin, ChartedInstrument)
     }
 }
 
+// "&Begin" puts the instrument it charts in the list's entry as well as its text, so picking the entry
+// the list showed before charts that instrument.
+TEST_F(Begin, TheInstrumentListFollowsTheChartedInstrument)
+{
+    for (const char *key : {"Cattle", "Gold", "Oil", "SP500", "Soybean", "TBond"})
+        w().cboCommodity->addItem(QString::fromLatin1(key));
+    w().cboCommodity->setListIndex(2); // Oil, as start-up leaves it
+    random.afterScript = 0.2f;         // Gold
+    begin({});
+    ASSERT_EQ(state.chart.selectedCommodity, 2);
+    EXPECT_EQ(w().cboCommodity->listIndex(), 1);
+    EXPECT_EQ(w().cboCommodity->text(), QStringLiteral("Gold"));
+    emit w().cboCommodity->activated(2);
+    EXPECT_EQ(state.chart.selectedCommodity, 3);
+    EXPECT_TRUE(w().mnuGraph[0]->checked());
+    EXPECT_FALSE(w().mnuGraph[1]->checked());
+}
+
 // "&Begin" refuses what no game can be built from and leaves the dialog open with nothing changed.
 TEST_F(Begin, RefusesAGameWithoutALengthOrAPeriod)
 {

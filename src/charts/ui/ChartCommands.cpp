@@ -34,12 +34,30 @@ void setChecked(Halvern::MenuArray &menu, std::initializer_list<int16_t> items, 
         menu[i]->setChecked(checked);
 }
 
+forms::ClickHandler instrumentListClick(App &app)
+{
+    return [&app] { cboCommodity_Click(app); };
+}
+
 QString movingAverageCaption(int16_t period)
 {
     return QStringLiteral("Moving Average - ") + QString::number(period);
 }
 
 } // namespace
+
+void ShowChartedInstrumentInList(App &app, int32_t commodityId, const QString &text)
+{
+    forms::ComboBox &list = *app.main().cboCommodity;
+    const int entry = commodityId - 1;
+    if (entry >= 0 && entry < list.listCount() && entry != list.listIndex()) {
+        // The list's click would chart and redraw at once; the caller does both in its own time.
+        list.setClickHandler({});
+        list.setListIndex(entry);
+        list.setClickHandler(instrumentListClick(app));
+    }
+    list.setText(text);
+}
 
 void cboCommodity_Click(App &app)
 {
@@ -56,7 +74,7 @@ void mnuGraph_Click(App &app, int16_t index)
     Halvern &w = app.main();
     if (index >= 0 && index <= 5) {
         checkOnly(w.mnuGraph, index);
-        w.cboCommodity->setText(QString::fromLatin1(kItemText[index]));
+        ShowChartedInstrumentInList(app, kItemCommodity[index], QString::fromLatin1(kItemText[index]));
         app.state.chart.selectedCommodity = kItemCommodity[index];
     }
     UpdateGraphs(app);
@@ -183,7 +201,7 @@ void connectGraphMenus(App &app, Halvern &w)
     w.mnuGRType.setClickHandler([&app](int16_t i) { mnuGRType_Click(app, i); });
     w.mnuMoving.setClickHandler([&app](int16_t i) { mnuMoving_Click(app, i); });
     w.mnuStoch.setClickHandler([&app](int16_t i) { mnuStoch_Click(app, i); });
-    w.cboCommodity->setClickHandler([&app] { cboCommodity_Click(app); });
+    w.cboCommodity->setClickHandler(instrumentListClick(app));
 }
 
 } // namespace tarvello

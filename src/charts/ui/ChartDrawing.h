@@ -9,6 +9,7 @@
 namespace tarvello {
 
 struct App;
+struct DailyRow;
 struct PriceSeries;
 
 // The chart procedures behind the services of ChartServices.h, each on the chart it is given.
@@ -44,5 +45,12 @@ PriceSeries ChartedSeries(const App &app);
 float ChartedTickPrice(const App &app, int n);
 // The date of trading day k + 1 of the game's calendar as the short date, "" past the calendar.
 QString CalendarDayText(const App &app, int k);
+// The row a Daily chart shows for trading day d (from 1): the series' last row dated on or before the
+// calendar's day d, so a day the instrument did not trade repeats the day before, as the quote lines
+// price it, and no day takes a later day's row. A zero row (empty on the price chart) when the series
+// has no row by then or d is outside the calendar.
+DailyRow DayRow(const App &app, const PriceSeries &series, int d);
+// The index of the series' last row dated on or before `date`, or -1. Rows ascend by date.
+int RowOnOrBefore(const PriceSeries &series, double date);
 
 } // namespace tarvello

@@ -33,6 +33,11 @@ void SetGraphColorSetting(App &app, Graph graph, GraphColorSetting setting, int1
 // The chart instrument list's selection (by the player or by code, ChartCommands.cpp): charts the
 // chosen instrument, ticks its Graph Options item alone and redraws both charts.
 void cboCommodity_Click(App &app);
+// Shows `text` in the instrument list with the instrument's entry (CommodityID - 1) selected, without
+// running the list's click, for the commands that chart an instrument themselves ("&Begin", Graph
+// Options). The list's entry thus always names the charted instrument, and picking another entry
+// always charts it.
+void ShowChartedInstrumentInList(App &app, int32_t commodityId, const QString &text);
 
 // The graph option menus (ChartCommands.cpp), with the item's Index: the charted instrument, the left
 // chart's kind and price lines, the right chart's indicator, moving-average lines and period, and the

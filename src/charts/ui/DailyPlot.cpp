@@ -65,14 +65,22 @@ int rowsOf(const PriceSeries &series)
     return std::min<int>(series.RowCount, static_cast<int>(series.Rows.size()));
 }
 
-// The row at the series cursor when it is dated the current calendar day.
-const DailyRow *currentRow(const App &app, const PriceSeries &series)
+// The day the game shows. During a "Forward" click the calendar and the series cursors already stand
+// on the day after it, and between clicks the calendar runs a day ahead of the clock; the charts show
+// no close of a later day.
+double shownDay(const App &app)
 {
-    const int c = series.Cursor;
-    if (c < 0 || c >= rowsOf(series))
-        return nullptr;
-    const DailyRow &row = series.Rows[static_cast<std::size_t>(c)];
-    return IsCurrentCalendarDay(app.state.market.GameCalendar, row.Date) ? &row : nullptr;
+    return ShownCalendarDay(app.state.market.GameCalendar, app.state.clock);
+}
+
+// The index of the row dated the day shown, or -1 when the instrument has no row that day.
+int shownRow(const App &app, const PriceSeries &series)
+{
+    if (!CalendarReady(app.state.market.GameCalendar))
+        return -1;
+    const double day = shownDay(app);
+    const int r = RowOnOrBefore(series, day);
+    return r >= 0 && series.Rows[static_cast<std::size_t>(r)].Date == day ? r : -1;
 }
 
 void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
@@ -82,10 +90,18 @@ void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
     const TradingCalendar &calendar = app.state.market.GameCalendar;
     if (!CalendarReady(calendar))
         return;
+    // The cursor walks up to the calendar's position, where the period advance expects it; the points
+    // stop at the day shown (none before the first period).
+    const bool dayShown = app.state.clock.tradeDay > 0;
+    const double lastShown = shownDay(app);
+    int plotted = 0;
     while (series.Cursor + 1 < rowsOf(series) &&
            IsCalendarDayBefore(calendar, series.Rows[static_cast<std::size_t>(series.Cursor + 1)].Date)) {
         const int c = ++series.Cursor;
         const DailyRow &row = series.Rows[static_cast<std::size_t>(c)];
+        if (!dayShown || row.Date > lastShown)
+            continue;
+        ++plotted;
         addPoint(graph, c);
         const int n = graph.number(p::PointCount);
         graph.setAt(p::XLabel, n, vb::shortDate(row.Date));
@@ -93,7 +109,7 @@ void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
         if (widenRange(series, row))
             ScaleGraphYAxis(app, series, graph);
     }
-    if (series.Cursor == -1)
+    if (plotted == 0)
         ScaleGraphYAxis(app, series, graph);
     Halvern &w = app.main();
     if (!w.GraphLeft->visible())
@@ -104,17 +120,17 @@ void PlotSeriesFull(App &app, PriceSeries &series, ChartControl &graph)
 
 void PlotSeriesStep(App &app, PriceSeries &series, ChartControl &graph)
 {
-    const DailyRow *row = currentRow(app, series);
-    if (!row)
+    const int c = shownRow(app, series);
+    if (c < 0)
         return;
+    const DailyRow *row = &series.Rows[static_cast<std::size_t>(c)];
     const int16_t tradeDay = app.state.clock.tradeDay;
-    const int c = series.Cursor;
     addPoint(graph, c, tradeDay);
     const int n = graph.number(p::PointCount);
     if (tradeDay <= 4) {
         plotRow(graph, n, *row);
     } else {
-        for (int i = 1; i <= n - 1 && i < rowsOf(series); ++i) {
+        for (int i = 1; i <= n - 1 && i <= c; ++i) {
             const DailyRow &earlier = series.Rows[static_cast<std::size_t>(i)];
             graph.setAt(p::XLabel, i, vb::shortDate(earlier.Date));
             plotRow(graph, i, earlier);
@@ -130,7 +146,11 @@ void PlotSeriesRightFull(App &app, PriceSeries &series, ChartControl &graph)
     SetIndicatorGraphLabels(app, graph);
     if (!CalendarReady(app.state.market.GameCalendar))
         return;
+    const bool dayShown = app.state.clock.tradeDay > 0;
+    const double lastShown = shownDay(app);
     for (int j = 0; j <= series.Cursor && j < rowsOf(series); ++j) {
+        if (!dayShown || series.Rows[static_cast<std::size_t>(j)].Date > lastShown)
+            break;
         addPoint(graph, j);
         const int n = graph.number(p::PointCount);
         graph.setAt(p::XLabel, n, QString());
@@ -144,11 +164,12 @@ void PlotSeriesRightFull(App &app, PriceSeries &series, ChartControl &graph)
 
 void PlotSeriesRightStep(App &app, PriceSeries &series, ChartControl &graph)
 {
-    const DailyRow *row = currentRow(app, series);
-    if (!row)
+    const int c = shownRow(app, series);
+    if (c < 0)
         return;
+    const DailyRow *row = &series.Rows[static_cast<std::size_t>(c)];
     const int16_t tradeDay = app.state.clock.tradeDay;
-    addPoint(graph, series.Cursor, tradeDay);
+    addPoint(graph, c, tradeDay);
     graph.setAt(p::XLabel, graph.number(p::PointCount), vb::shortDate(row->Date));
     ScaleGraphYAxis(app, series, graph);
     if (tradeDay >= 11)

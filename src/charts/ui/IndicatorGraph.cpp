@@ -118,8 +118,9 @@ void DrawIndicatorGraph(App &app, ChartControl &graph)
     graph.set(p::PlotPhase, 25);
     PriceSeries copy = ChartedSeries(app);
     const DataKind kind = state.settings.dataType;
-    const int rows = kind == DataKind::Daily ? copy.RowCount : -1;
-    const GraphWindow window = IndicatorWindow(tradeDay, state.clock.endOfCalendar, rows);
+    // A Daily window reaches no further than the calendar: each day shows its own date's row.
+    const int days = kind == DataKind::Daily ? state.market.GameCalendar.Count : -1;
+    const GraphWindow window = IndicatorWindow(tradeDay, state.clock.endOfCalendar, days);
     graph.set(p::PointCount, 30);
     if (!state.clock.endOfCalendar && tradeDay > 30)
         graph.set(p::PointCount, tradeDay);
@@ -143,8 +144,7 @@ void DrawIndicatorGraph(App &app, ChartControl &graph)
         int n = 1;
         for (int k = window.first; k <= window.last; ++k, ++n) {
             graph.setAt(p::XLabel, n, CalendarDayText(app, k - 1));
-            const auto r = static_cast<std::size_t>(k - 1);
-            plot(n, r < copy.Rows.size() ? copy.Rows[r].Close : 0.0f);
+            plot(n, DayRow(app, copy, k).Close);
         }
     } else if (kind == DataKind::Tick) {
         const int ticks = state.clock.tradeDaysInPeriod * 6;

@@ -26,12 +26,8 @@ void percentLabels(ChartControl &chart)
 // The price of period n of the charted instrument: the day's close or the tick's price.
 PeriodPrice periodPrice(const App &app, const PriceSeries &series)
 {
-    if (app.state.settings.dataType == DataKind::Daily) {
-        return [&series](int n) {
-            const auto r = static_cast<std::size_t>(n - 1);
-            return n >= 1 && r < series.Rows.size() ? series.Rows[r].Close : 0.0f;
-        };
-    }
+    if (app.state.settings.dataType == DataKind::Daily)
+        return [&app, &series](int n) { return DayRow(app, series, n).Close; };
     return [&app](int n) { return ChartedTickPrice(app, n); };
 }
 
@@ -68,8 +64,7 @@ void DrawStochastics(App &app, PriceSeries &series, ChartControl &chart, int fir
     for (int n = first; n <= last && bars.size() < 30; ++n) {
         Bar bar;
         if (daily) {
-            const auto r = static_cast<std::size_t>(n - 1);
-            const DailyRow row = r < series.Rows.size() ? series.Rows[r] : DailyRow{};
+            const DailyRow row = DayRow(app, series, n);
             bar = {row.Open, row.High, row.Low, row.Close};
         } else {
             bar = TickBar(price, n);
@@ -96,13 +91,19 @@ void DrawStochastics(App &app, PriceSeries &series, ChartControl &chart, int fir
         chart.setAt(p::Value, k, fast ? point.d : point.slow);
     }
     if (!daily) {
+        // Tick lines start at their first reading rather than at 0: %D and the slow line have no
+        // reading at the first two points. %K, computed from the first point on, and the bars of
+        // sets 3 and 4 keep every value, so a close on the window's lowest low still shows 0%.
         const int points = chart.number(p::PointCount);
         for (int s = 1; s <= chart.number(p::SetCount); ++s) {
+            const bool hasWarmUp = s == 2 || (s == 1 && !fast);
+            if (!hasWarmUp)
+                continue;
             chart.set(p::CurrentSet, s);
             std::vector<float> values;
             for (int k = 1; k <= points; ++k)
                 values.push_back(chart.getAt(p::Value, k).toFloat());
-            FillZeros(values);
+            FillWarmUp(values, kStochasticsWarmUp);
             for (int k = 1; k <= points; ++k)
                 chart.setAt(p::Value, k, values[static_cast<std::size_t>(k - 1)]);
         }

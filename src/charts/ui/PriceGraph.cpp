@@ -9,6 +9,7 @@
 #include "windows/App.h"
 #include "windows/Halvern.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -57,15 +58,6 @@ void send(ChartControl &graph, const Writes &writes)
         graph.set(dispid, value);
 }
 
-// Row r of the series; a row the series does not have reads as zeros, which the price chart leaves
-// empty, rather than reaching past the rows.
-DailyRow rowOf(const PriceSeries &series, int r)
-{
-    if (r < 0 || r >= static_cast<int>(series.Rows.size()))
-        return {};
-    return series.Rows[static_cast<std::size_t>(r)];
-}
-
 const TickBlock &tickBlockOf(const App &app, int dayIndex)
 {
     static const TickBlock kNone{};
@@ -103,12 +95,12 @@ int tickDayOf(int16_t n)
 void drawDailyWindow(App &app, ChartControl &graph, PriceSeries &copy, const GraphWindow &window)
 {
     float highest = 0.0f, lowest = 0.0f;
-    const DailyRow seed = rowOf(copy, window.first - 1);
+    const DailyRow seed = DayRow(app, copy, window.first);
     highest = ohlcChecked(app) ? seed.High : seed.Close;
     lowest = ohlcChecked(app) ? seed.Low : seed.Close;
     int point = 1;
     for (int d = window.first; d <= window.last; ++d, ++point) {
-        const DailyRow row = rowOf(copy, d - 1);
+        const DailyRow row = DayRow(app, copy, d);
         graph.setAt(p::XLabel, point, CalendarDayText(app, d - 1));
         graph.set(p::CurrentSet, 1);
         graph.setAt(p::Value, point, ohlcChecked(app) ? row.Open : 0.0f);
@@ -198,6 +190,24 @@ QString CalendarDayText(const App &app, int k)
     if (k < 0 || k >= static_cast<int>(days.size()))
         return {};
     return vb::shortDate(days[static_cast<std::size_t>(k)]);
+}
+
+int RowOnOrBefore(const PriceSeries &series, double date)
+{
+    const auto rows = series.Rows.begin();
+    const auto end = rows + std::clamp<int>(series.RowCount, 0, static_cast<int>(series.Rows.size()));
+    const auto after =
+        std::upper_bound(rows, end, date, [](double d, const DailyRow &row) { return d < row.Date; });
+    return static_cast<int>(after - rows) - 1;
+}
+
+DailyRow DayRow(const App &app, const PriceSeries &series, int d)
+{
+    const TradingCalendar &calendar = app.state.market.GameCalendar;
+    if (d < 1 || d > calendar.Count || d > static_cast<int>(calendar.Days.size()))
+        return {};
+    const int r = RowOnOrBefore(series, calendar.Days[static_cast<std::size_t>(d - 1)]);
+    return r < 0 ? DailyRow{} : series.Rows[static_cast<std::size_t>(r)];
 }
 
 void ScaleGraphYAxis(App &app, const PriceSeries &series, ChartControl &graph)
@@ -322,10 +332,10 @@ void DrawFirstPeriodsGraph(App &app)
         plotBar(left, 1, 0.0f, 0.0f, 0.0f, 0.0f);
         const bool ohlc = ohlcChecked(app);
         for (int i = 2; i <= tradeDay + 1; ++i) {
-            const DailyRow row = rowOf(copy, i - 2);
+            const DailyRow row = DayRow(app, copy, i - 1);
             if (i == 2) {
-                copy.MaxHigh = rowOf(copy, 0).High;
-                copy.MinLow = rowOf(copy, 0).Low;
+                copy.MaxHigh = row.High;
+                copy.MinLow = row.Low;
             }
             left.setAt(p::XLabel, i, CalendarDayText(app, i - 2));
             plotBar(left, i, ohlc ? row.Open : 0.0f, ohlc ? row.High : 0.0f, ohlc ? row.Low : 0.0f,

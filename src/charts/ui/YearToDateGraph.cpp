@@ -28,8 +28,7 @@ void DrawYearToDateGraph(App &app)
         left.set(p::PointCount, tradeDay + 1);
         for (int i = 1; i <= tradeDay; ++i) {
             if (kind == DataKind::Daily) {
-                const std::size_t r = static_cast<std::size_t>(i - 1);
-                const DailyRow row = r < copy.Rows.size() ? copy.Rows[r] : DailyRow{};
+                const DailyRow row = DayRow(app, copy, i);
                 if (i == 1) {
                     copy.MaxHigh = row.High;
                     copy.MinLow = row.Low;

@@ -146,7 +146,7 @@ void chooseChartedInstrument(frmTimePeriod &f, App &app)
         app.random.randomize();
         charted = static_cast<Instrument>(drawCommodityId(app.random));
     }
-    w.cboCommodity->setText(keyText(charted));
+    ShowChartedInstrumentInList(app, commodityId(charted), keyText(charted));
     app.state.chart.selectedCommodity = commodityId(charted);
     // The Graph Options items follow the screen's order of the instruments.
     const auto item = static_cast<int16_t>(

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -68,6 +69,10 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
         setVisible(value.toBool());
         return;
     }
+    if (dispid == prop::PointCount)
+        leaveOut(pointLeftOut_, number(prop::PointCount), value.toInt());
+    else if (dispid == prop::SetCount)
+        leaveOut(setLeftOut_, number(prop::SetCount), value.toInt());
     members_[dispid] = isSingle(dispid) ? QVariant(value.toFloat()) : value;
     switch (dispid) {
     case prop::YMax:
@@ -78,8 +83,10 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
         std::erase_if(indexed_, [](const auto &entry) { return entry.first.first == prop::YLabel; });
         break;
     case prop::PlotPhase:
-        if (value.toInt() == 9)
+        if (value.toInt() == 9) {
             lines_.clear(); // a plot begins: the lines are written again if wanted
+            plotBegun_ = ++stamp_;
+        }
         break;
     case prop::Lines:
         lines_[number(prop::CurrentSet)] = value.toInt();
@@ -101,7 +108,7 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
     if (logging_)
         writes_.push_back({dispid, index, value});
     if (dispid == prop::Value)
-        values_[{number(prop::CurrentSet), index}] = value.toFloat();
+        values_[{number(prop::CurrentSet), index}] = {value.toFloat(), ++stamp_};
     else if (dispid == prop::SecondValue)
         indexed_[{dispid, index}] = value.toFloat();
     else
@@ -134,7 +141,40 @@ QVariant ChartControl::getAt(int32_t dispid, int index) const
 float ChartControl::value(int set, int point) const
 {
     const auto it = values_.find({set, point});
-    return it == values_.end() ? kEmptyValue : it->second;
+    return it == values_.end() ? kEmptyValue : it->second.value;
+}
+
+void ChartControl::leaveOut(std::vector<uint64_t> &stamps, int from, int to)
+{
+    to = std::max(to, 0);
+    if (from <= to)
+        return;
+    if (stamps.size() <= static_cast<std::size_t>(from))
+        stamps.resize(static_cast<std::size_t>(from) + 1, 0);
+    const uint64_t now = ++stamp_;
+    std::fill(stamps.begin() + to + 1, stamps.begin() + from + 1, now);
+}
+
+std::optional<float> ChartControl::shownValue(int set, int point) const
+{
+    const auto it = values_.find({set, point});
+    if (it == values_.end())
+        return std::nullopt;
+    const uint64_t written = it->second.written;
+    auto leftOutSince = [written](const std::vector<uint64_t> &stamps, int n) {
+        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
+               stamps[static_cast<std::size_t>(n)] > written;
+    };
+    if (written < plotBegun_ || leftOutSince(pointLeftOut_, point) || leftOutSince(setLeftOut_, set) ||
+        !drawn(it->second.value))
+        return std::nullopt;
+    return it->second.value;
+}
+
+bool ChartControl::shows(int set, int point) const
+{
+    return set >= 1 && set <= number(prop::SetCount) && point >= 1 && point <= number(prop::PointCount) &&
+           shownValue(set, point).has_value();
 }
 
 int ChartControl::lines(int set) const
@@ -180,12 +220,85 @@ bool ChartControl::drawn(float v) const
     return v >= single(prop::YMin) && v <= single(prop::YMax);
 }
 
-std::vector<float> ChartControl::drawnValues(int set) const
+QFont ChartControl::labelFont()
 {
-    std::vector<float> out;
-    for (int p = 1; p <= number(prop::PointCount); ++p)
-        out.push_back(value(set, p));
-    return out;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(9);
+    return font;
+}
+
+QRect ChartControl::plotFrame() const
+{
+    const QFontMetrics metrics(labelFont());
+    int labelWidth = 0;
+    for (const QString &t : yLabels())
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
+    const int lineHeight = metrics.height();
+    const QRect whole = rect();
+    return {whole.left() + labelWidth + 6, whole.top() + lineHeight + 4, whole.width() - labelWidth - 12,
+            whole.height() - 2 * lineHeight - 12};
+}
+
+QRectF ChartControl::valueArea() const
+{
+    // The axis runs a few pixels inside the frame, so a line at the axis' minimum or maximum (an
+    // indicator at 0% or 100%) is drawn clear of the frame rather than hidden under it.
+    constexpr double kInset = 3.0;
+    const QRectF frame = plotFrame();
+    return frame.adjusted(0.0, kInset, 0.0, -kInset);
+}
+
+double ChartControl::yIn(const QRectF &area, double value) const
+{
+    const double yMin = single(prop::YMin);
+    const double yMax = single(prop::YMax);
+    const double span = yMax > yMin ? yMax - yMin : 1.0;
+    return area.bottom() - (value - yMin) / span * area.height();
+}
+
+double ChartControl::xIn(const QRectF &area, int point) const
+{
+    const int points = std::max(1, number(prop::PointCount));
+    return area.left() + (point - 0.5) * area.width() / points;
+}
+
+double ChartControl::yOf(double value) const
+{
+    return yIn(valueArea(), value);
+}
+
+double ChartControl::xOf(int point) const
+{
+    return xIn(valueArea(), point);
+}
+
+std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
+{
+    const QFontMetrics metrics(labelFont());
+    const QRect frame = plotFrame();
+    const QRectF area = valueArea();
+    const int points = std::max(1, number(prop::PointCount));
+    const int labelStep = std::max(1, number(prop::XLabelStep));
+    std::vector<XLabelPlace> places;
+    // Each label is centred under its point but kept within the frame's width (within the chart when
+    // it is wider than the frame); a label that would run into the one before it is left out rather
+    // than drawn over it.
+    double freeFrom = -1e9;
+    for (int p = 1; p <= points; p += labelStep) {
+        const QString text = getAt(prop::XLabel, p).toString();
+        if (text.isEmpty())
+            continue;
+        const int w = metrics.horizontalAdvance(text);
+        const bool fits = w <= frame.width();
+        const double from = fits ? frame.left() : 0.0;
+        const double to = fits ? frame.left() + frame.width() - w : std::max(0, width() - w);
+        const double left = std::clamp(xIn(area, p) - w / 2.0, from, std::max(from, to));
+        if (left < freeFrom)
+            continue;
+        places.push_back({p, text, QRectF(left, frame.bottom() + 4, w, metrics.height())});
+        freeFrom = left + w + 4;
+    }
+    return places;
 }
 
 void ChartControl::paintEvent(QPaintEvent *)
@@ -193,8 +306,7 @@ void ChartControl::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect whole = rect();
     painter.fillRect(whole, paletteColor(number(prop::Background)));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(9);
+    const QFont font = labelFont();
     painter.setFont(font);
     const QFontMetrics metrics(font);
 
@@ -205,19 +317,15 @@ void ChartControl::paintEvent(QPaintEvent *)
     for (const QString &t : yTexts)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
     const int lineHeight = metrics.height();
-    const QRect plot(whole.left() + labelWidth + 6, whole.top() + lineHeight + 4,
-                     whole.width() - labelWidth - 12, whole.height() - 2 * lineHeight - 12);
+    const QRect frame = plotFrame();
+    const QRectF plot = valueArea();
+    auto yOf = [this, &plot](double v) { return yIn(plot, v); };
+    auto xOf = [this, &plot](int point) { return xIn(plot, point); };
 
     // Title, centred at the top.
     painter.setPen(elementColor(kTitleElement));
     painter.drawText(QRect(whole.left(), whole.top() + 2, whole.width(), lineHeight), Qt::AlignHCenter,
                      title());
-
-    const double yMin = single(prop::YMin);
-    const double yMax = single(prop::YMax);
-    const double span = yMax > yMin ? yMax - yMin : 1.0;
-    auto yOf = [&](double v) { return plot.bottom() - (v - yMin) / span * plot.height(); };
-    auto xOf = [&](int point) { return plot.left() + (point - 0.5) * plot.width() / points; };
 
     // Division lines and Y labels, label 1 at the bottom.
     const int divisions = std::max(1, number(prop::YDivisions));
@@ -233,50 +341,39 @@ void ChartControl::paintEvent(QPaintEvent *)
     }
 
     // X ticks and labels, counted from point 1.
-    const int labelStep = std::max(1, number(prop::XLabelStep));
     const int tickStep = std::max(1, number(prop::XTickStep));
     painter.setPen(elementColor(kAxisElement));
-    painter.drawRect(plot);
+    painter.drawRect(frame);
     for (int p = 1; p <= points; p += tickStep)
-        painter.drawLine(QPointF(xOf(p), plot.bottom()), QPointF(xOf(p), plot.bottom() + 3));
+        painter.drawLine(QPointF(xOf(p), frame.bottom()), QPointF(xOf(p), frame.bottom() + 3));
     painter.setPen(elementColor(kLabelElement));
-    // A label that would run into the one before it is left out rather than drawn over it.
-    double freeFrom = -1e9;
-    for (int p = 1; p <= points; p += labelStep) {
-        const QString text = getAt(prop::XLabel, p).toString();
-        if (text.isEmpty())
-            continue;
-        const int w = metrics.horizontalAdvance(text);
-        const double left = std::clamp(xOf(p) - w / 2.0, 0.0, static_cast<double>(whole.width() - w));
-        if (left < freeFrom)
-            continue;
-        painter.drawText(QPointF(left, plot.bottom() + 4 + metrics.ascent()), text);
-        freeFrom = left + w + 4;
-    }
+    for (const XLabelPlace &place : xLabelPlaces())
+        painter.drawText(QPointF(place.rect.left(), place.rect.top() + metrics.ascent()), place.text);
 
-    painter.setClipRect(plot);
+    painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (number(prop::GraphType) == kBarGraph) {
         // Each point: a line from low to high, the open to the left and the close to the right.
         const double tick = std::clamp(plot.width() / points / 3.0, 1.5, 5.0);
         painter.setPen(QPen(setColor(4), 1.2));
         for (int p = 1; p <= points; ++p) {
-            const float open = value(1, p), high = value(2, p), low = value(3, p), close = value(4, p);
+            const auto open = shownValue(1, p), high = shownValue(2, p), low = shownValue(3, p),
+                       close = shownValue(4, p);
             const double x = xOf(p);
-            if (drawn(high) && drawn(low))
-                painter.drawLine(QPointF(x, yOf(high)), QPointF(x, yOf(low)));
-            if (drawn(open))
-                painter.drawLine(QPointF(x - tick, yOf(open)), QPointF(x, yOf(open)));
-            if (drawn(close))
-                painter.drawLine(QPointF(x, yOf(close)), QPointF(x + tick, yOf(close)));
+            if (high && low)
+                painter.drawLine(QPointF(x, yOf(*high)), QPointF(x, yOf(*low)));
+            if (open)
+                painter.drawLine(QPointF(x - tick, yOf(*open)), QPointF(x, yOf(*open)));
+            if (close)
+                painter.drawLine(QPointF(x, yOf(*close)), QPointF(x + tick, yOf(*close)));
         }
         return;
     }
 
     auto plotted = [&](int set) {
         PlottedPoints out;
-        for (float v : drawnValues(set))
-            out.push_back(drawn(v) ? std::optional<float>(v) : std::nullopt);
+        for (int p = 1; p <= number(prop::PointCount); ++p)
+            out.push_back(shownValue(set, p));
         return out;
     };
     auto drawLine = [&](const PlottedPoints &line, const QColor &colour) {

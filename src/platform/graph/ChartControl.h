@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -60,8 +61,11 @@ QColor paletteColor(int index);
 
 // A chart control: data sets 1..S of points 1..N, driven by numbered members as the game's chart
 // component was. Every member keeps the value last written, so a read returns it; the widget paints
-// what the members describe. Values are kept per set and point whatever the counts, so raising a count
-// again shows what was stored; a value never written reads as the empty marker -500.
+// what the members describe. Values are kept per set and point whatever the counts; a value never
+// written reads as the empty marker -500. The chart draws only what the current drawing wrote: a value
+// written before the last plot began (20 := 9, which every reset and redraw writes), or before its
+// point or set last fell outside the point or set count, is read back but not drawn when a count is
+// raised over it again.
 class ChartControl : public forms::ControlWidget<QWidget> {
     Q_OBJECT
 public:
@@ -77,11 +81,27 @@ public:
     float single(int32_t dispid) const { return get(dispid).toFloat(); }
     float value(int set, int point) const;
     QString title() const { return get(prop::Title).toString(); }
+    // Whether the chart draws the value of `set` at `point`: one of the sets and points counted,
+    // written by the current drawing, not empty and inside the Y range.
+    bool shows(int set, int point) const;
     int lines(int set) const;
     QColor setColor(int set) const;
     QColor elementColor(int element) const;
     // The Y label texts as drawn, bottom first: written texts, else the automatic ones.
     QStringList yLabels() const;
+
+    // Where the chart draws: the plot frame, the vertical position of a value on the Y axis and the
+    // horizontal one of a point, and the X labels drawn with their places (labels left out because
+    // they would overlap the one before are not listed).
+    QRect plotFrame() const;
+    double yOf(double value) const;
+    double xOf(int point) const;
+    struct XLabelPlace {
+        int point;
+        QString text;
+        QRectF rect;
+    };
+    std::vector<XLabelPlace> xLabelPlaces() const;
 
     // Every write in order (member, index or 0, value) from the last startLog() on, for checking write
     // sequences. Nothing is logged until then: a game writes thousands of members a period.
@@ -101,13 +121,32 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QFont labelFont();
+    // The plot frame less a margin at the top and the bottom: where the Y axis runs.
+    QRectF valueArea() const;
+    double yIn(const QRectF &area, double value) const;
+    double xIn(const QRectF &area, int point) const;
     bool drawn(float v) const;
-    std::vector<float> drawnValues(int set) const;
+    // The value the chart draws at a point of a set, if any (see shows()).
+    std::optional<float> shownValue(int set, int point) const;
+    // A count lowered from `from` to `to`: the points (or sets) it leaves out get the current stamp.
+    void leaveOut(std::vector<uint64_t> &stamps, int from, int to);
+
+    struct StoredValue {
+        float value;
+        uint64_t written; // write order stamp
+    };
 
     bool zeroIsEmpty_;
     std::map<int32_t, QVariant> members_;
     std::map<std::pair<int32_t, int>, QVariant> indexed_;
-    std::map<std::pair<int, int>, float> values_;
+    std::map<std::pair<int, int>, StoredValue> values_;
+    // Write order stamps: of each value (above), of the last plot begun, and of the last time each
+    // point and each set (by number) fell outside the point or set count.
+    uint64_t stamp_ = 0;
+    uint64_t plotBegun_ = 0;
+    std::vector<uint64_t> pointLeftOut_;
+    std::vector<uint64_t> setLeftOut_;
     std::map<int, int> lines_; // statistics lines by the set they were written on
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
