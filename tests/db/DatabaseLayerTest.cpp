@@ -3,7 +3,9 @@
 
 #include "common/VbDate.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -335,4 +337,81 @@ TEST(Database, HandlesCloseWithTheirOwner)
         EXPECT_EQ(Database::openConnections(), before + 1);
     }
     EXPECT_EQ(Database::openConnections(), before);
+}
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The game writes nothing to disk, whatever journal the file was last written with: a file in WAL mode
+// is read as it stands, without the "-wal" and "-shm" files SQLite would otherwise make beside it.
+TEST(Workspace, AWalModeFileIsReadWithoutWritingBesideIt)
+{
+    FixtureDb fixture;
+    fixture.addDailyClose(3, {1990, 1, 2}, 21.0);
+    fixture.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    fixture.addDailyClose(3, {1990, 1, 3}, 22.0);
+    fixture.close();
+    ASSERT_FALSE(QFile::exists(fixture.path() + QStringLiteral("-wal")));
+
+    // The same file in folders whose names a file URI must escape.
+    for (const QString &folder :
+         {QString(), QStringLiteral("my prices"), QStringLiteral("odd #1 %41 ?x=y;")}) {
+        SCOPED_TRACE(folder.toStdString());
+        const QString path =
+            folder.isEmpty() ? fixture.path()
+                             : QDir(fixture.directory()).filePath(folder + QStringLiteral("/futures.mdb"));
+        if (!folder.isEmpty()) {
+            ASSERT_TRUE(QDir(fixture.directory()).mkpath(folder));
+            ASSERT_TRUE(QFile::copy(fixture.path(), path));
+        }
+        const QString wal = path + QStringLiteral("-wal"), shm = path + QStringLiteral("-shm");
+        const QByteArray before = fileBytes(path);
+        {
+            auto ws = Workspace::create(QStringLiteral("JetWorkspace"), QStringLiteral("admin"), QString());
+            auto db = ws.value().openDatabase(path, true, true, kConnect);
+            ASSERT_TRUE(db.ok()) << db.description().toStdString();
+            EXPECT_EQ(
+                query(db.value(), QStringLiteral("SELECT count(*) AS n FROM DailyData")).field(u"n").toInt(),
+                2);
+            EXPECT_FALSE(QFile::exists(wal));
+            EXPECT_FALSE(QFile::exists(shm));
+        }
+        EXPECT_FALSE(QFile::exists(wal));
+        EXPECT_FALSE(QFile::exists(shm));
+        EXPECT_EQ(fileBytes(path), before);
+    }
+}
+
+// A WAL-mode file that another program holds with changes still in its "-wal" file cannot be read as it
+// stands: the open is refused with a plain reason, and nothing beside the file is touched.
+TEST(Workspace, AWalModeFileAnotherProgramIsChangingIsRefused)
+{
+    FixtureDb fixture;
+    fixture.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    fixture.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+    fixture.addDailyClose(3, {1990, 1, 2}, 21.0);
+    const QString wal = fixture.path() + QStringLiteral("-wal");
+    const QString shm = fixture.path() + QStringLiteral("-shm");
+    ASSERT_GT(QFileInfo(wal).size(), 0);
+    const QByteArray walBefore = fileBytes(wal), shmBefore = fileBytes(shm),
+                     before = fileBytes(fixture.path());
+    const int connections = Database::openConnections();
+
+    auto ws = Workspace::create(QStringLiteral("JetWorkspace"), QStringLiteral("admin"), QString());
+    auto db = ws.value().openDatabase(fixture.path(), true, true, kConnect);
+    ASSERT_FALSE(db.ok());
+    EXPECT_TRUE(db.description().contains(QLatin1String("another program")))
+        << db.description().toStdString();
+    EXPECT_TRUE(db.description().contains(QDir::toNativeSeparators(fixture.path())));
+    EXPECT_EQ(Database::openConnections(), connections);
+    EXPECT_EQ(fileBytes(wal), walBefore);
+    EXPECT_EQ(fileBytes(shm), shmBefore);
+    EXPECT_EQ(fileBytes(fixture.path()), before);
 }

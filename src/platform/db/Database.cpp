@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -75,6 +76,44 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     if (rc != SQLITE_DONE)
         return {rc, engineMessage(connection)};
     return {};
+}
+
+// Bytes 18 and 19 of an SQLite file header are its write and read format versions; 2 marks a file
+// written in WAL journal mode. A file too short to have a header is not one.
+bool isWalModeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.startsWith("SQLite format 3") &&
+           (header[18] == 2 || header[19] == 2);
+}
+
+// How the file is handed to SQLite. Opened as usual, a WAL-mode file makes SQLite create "-wal" and
+// "-shm" files beside it, and write the "-shm" of another program that holds it. Such a file is read as
+// it stands instead ("immutable"): nothing is created, locked or written. That is only sound while no
+// other program has changes of its own waiting in the "-wal" file; such a file is refused.
+struct OpenName {
+    QByteArray name;
+    int flags = 0;
+    QString refusal;
+};
+
+OpenName openName(const QString &path, const QString &shown)
+{
+    if (!isWalModeFile(path))
+        return {QFile::encodeName(path), 0, {}};
+    const QString wal = path + QStringLiteral("-wal");
+    if (QFileInfo(wal).size() > 0) {
+        return {{},
+                0,
+                QStringLiteral("The price database \"%1\" is open in another program that may still be "
+                               "changing it (\"%2\" is present). Please close that program first.")
+                    .arg(shown, QDir::toNativeSeparators(wal))};
+    }
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    return {url.toEncoded() + "?immutable=1", SQLITE_OPEN_URI, {}};
 }
 
 } // namespace
@@ -165,9 +204,12 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
     if (!info.isFile())
         return Status::failure(QStringLiteral("\"%1\" is not a price database file.").arg(shown));
 
+    const OpenName name = openName(path, shown);
+    if (!name.refusal.isEmpty())
+        return Status::failure(name.refusal);
     sqlite3 *connection = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(name.name.constData(), &connection,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | name.flags, nullptr);
     Database db(connection, path); // owns the handle even when the open failed
     if (rc != SQLITE_OK) {
         return Status::failure(QStringLiteral("Could not open the price database \"%1\" (%2).")
