@@ -415,3 +415,47 @@ TEST(Workspace, AWalModeFileAnotherProgramIsChangingIsRefused)
     EXPECT_EQ(fileBytes(shm), shmBefore);
     EXPECT_EQ(fileBytes(fixture.path()), before);
 }
+
+// Rows read one at a time come in the query's order with the same values as a recordset gives, and a
+// failure while stepping ends the rows with the engine's reason instead of passing for their end.
+TEST(RowStream, GivesTheRowsOneAtATime)
+{
+    FixtureDb fixture;
+    fixture.addDaily(3, {1990, 1, 2}, 20.5, 21, 20, 20.75, 7, 9);
+    fixture.exec(QStringLiteral("INSERT INTO DailyData VALUES (3, %1, NULL, NULL, 1, 2, 0.5, 1.5)")
+                     .arg(vb::toSerial(1990, 1, 3)));
+    const Database db = openFixture(fixture);
+
+    auto stream = db.streamRows(QStringLiteral("SELECT * FROM DailyData WHERE CommodityID = 3"));
+    ASSERT_TRUE(stream.ok()) << stream.description().toStdString();
+    RowStream &rows = stream.value();
+    EXPECT_EQ(rows.fieldNames().size(), 8);
+    const qsizetype close = rows.fieldIndex(u"CLOSE"), interest = rows.fieldIndex(u"openinterest");
+    EXPECT_EQ(rows.fieldIndex(u"Missing"), -1);
+    EXPECT_TRUE(rows.fieldAt(close).isNull()); // no current row before the first move
+
+    Recordset whole = query(db, QStringLiteral("SELECT * FROM DailyData WHERE CommodityID = 3"));
+    int count = 0;
+    for (; rows.next(); ++count, whole.moveNext()) {
+        for (qsizetype i = 0; i < rows.fieldNames().size(); ++i)
+            EXPECT_EQ(rows.fieldAt(i), whole.fieldAt(i)) << count << " " << i;
+    }
+    EXPECT_EQ(count, 2);
+    EXPECT_TRUE(rows.status().ok());
+    EXPECT_FALSE(rows.next()); // the end stays the end
+    EXPECT_TRUE(rows.fieldAt(interest).isNull());
+
+    auto failing = db.streamRows(QStringLiteral("SELECT abs(-9223372036854775807 - 1) AS n"));
+    ASSERT_TRUE(failing.ok());
+    EXPECT_FALSE(failing.value().next());
+    EXPECT_FALSE(failing.value().status().ok());
+    EXPECT_TRUE(failing.value().status().description().contains(QLatin1String("integer overflow")))
+        << failing.value().status().description().toStdString();
+
+    for (const char *sql : {"SELECT * FROM Nowhere", "DELETE FROM DailyData", ""}) {
+        auto refused = db.streamRows(QString::fromLatin1(sql));
+        EXPECT_FALSE(refused.ok()) << sql;
+        EXPECT_TRUE(refused.description().startsWith(QLatin1String("Could not read the price database")));
+    }
+    EXPECT_FALSE(Database().streamRows(QStringLiteral("SELECT 1")).ok());
+}

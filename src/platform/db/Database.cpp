@@ -28,14 +28,18 @@ struct QueryOutcome {
     QString message;
 };
 
-// Runs one statement to the end and keeps its rows, one after the other in `values`.
-QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names, std::deque<Value> &values)
+using StatementGuard = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
+
+// Prepares one read-only statement and names its fields. Anything else fails: an SQL error, an empty
+// text, a second statement, or one that would write.
+QueryOutcome prepareQuery(sqlite3 *connection, const QString &sql, StatementGuard &guard, QStringList &names)
 {
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *stmt = nullptr;
     const char *tail = nullptr;
-    int rc = sqlite3_prepare_v2(connection, text.constData(), static_cast<int>(text.size()), &stmt, &tail);
-    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> guard(stmt, sqlite3_finalize);
+    const int rc =
+        sqlite3_prepare_v2(connection, text.constData(), static_cast<int>(text.size()), &stmt, &tail);
+    guard.reset(stmt);
     if (rc != SQLITE_OK)
         return {rc, engineMessage(connection)};
     if (!stmt)
@@ -45,11 +49,23 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     // The game never writes to its price database.
     if (!sqlite3_stmt_readonly(stmt))
         return {SQLITE_READONLY, QStringLiteral("the price database is only read")};
-
     const int columns = sqlite3_column_count(stmt);
     names.clear();
     for (int i = 0; i < columns; ++i)
         names << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    return {};
+}
+
+// Runs one statement to the end and keeps its rows, one after the other in `values`.
+QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names, std::deque<Value> &values)
+{
+    StatementGuard guard(nullptr, sqlite3_finalize);
+    QueryOutcome prepared = prepareQuery(connection, sql, guard, names);
+    if (prepared.code != SQLITE_OK)
+        return prepared;
+    sqlite3_stmt *stmt = guard.get();
+    int rc = SQLITE_OK;
+    const int columns = static_cast<int>(names.size());
     values.clear();
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < columns; ++i) {
@@ -168,6 +184,19 @@ Result<Recordset> Database::openRecordset(const QString &sql) const
         return Status::failure(
             QStringLiteral("Could not read the price database (%1).").arg(outcome.message));
     return Recordset(std::move(names), std::move(rows));
+}
+
+Result<RowStream> Database::streamRows(const QString &sql) const
+{
+    if (!connection_)
+        return Status::failure(QStringLiteral("The price database is not open."));
+    StatementGuard guard(nullptr, sqlite3_finalize);
+    QStringList names;
+    const QueryOutcome outcome = prepareQuery(connection_, sql, guard, names);
+    if (outcome.code != SQLITE_OK)
+        return Status::failure(
+            QStringLiteral("Could not read the price database (%1).").arg(outcome.message));
+    return RowStream(guard.release(), std::move(names));
 }
 
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)

@@ -2,6 +2,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Result.h"
+#include "platform/db/RowStream.h"
 
 #include <QString>
 
@@ -26,6 +27,9 @@ public:
     // Runs one read-only SQL statement and returns its rows. A closed database, an SQL error (a
     // missing table, a syntax error) or a statement that would write each fail with a description.
     Result<Recordset> openRecordset(const QString &sql) const;
+    // The same statement, its rows read one at a time (RowStream) instead of taken whole; it fails the
+    // same way when it cannot run.
+    Result<RowStream> streamRows(const QString &sql) const;
 
     // Closing twice, or closing a database that never opened, does nothing.
     void close();
