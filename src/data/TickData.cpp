@@ -10,6 +10,8 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
+#include <type_traits>
 #include <unordered_map>
 
 namespace tarvello {
@@ -246,11 +248,45 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
     return db::Status::success();
 }
 
+namespace {
+
+// A price rounded to `places` decimals (2 or 6) as the game's formats round it: half away from zero on
+// the value's decimal form (a Single's shortest form cut to 7 digits, a Double's to 15), the text read
+// back as the nearest Double. The decimal form lies within a hair of the binary value, so wherever the
+// scaled value is further than that from a half step the two round alike, and the binary value is
+// rounded directly; only a value within reach of a half step goes through the format.
+template <typename T> double roundLikeFormat(T value, int places, QStringView pattern)
+{
+    // How far the decimal form may lie from the value, relative to it: half a unit in the last place
+    // of T, and half a unit in the last digit kept (10^(1 - 7) or 10^(1 - 15)), each taken twice over.
+    constexpr double unit = std::numeric_limits<T>::epsilon();
+    constexpr double cut = std::is_same_v<T, float> ? 1e-6 : 1e-14;
+    const double scale = places == 2 ? 1e2 : 1e6;
+    const double scaled = static_cast<double>(value) * scale;
+    const double size = std::fabs(scaled);
+    if (size < 1e15) { // false for a value that is not finite
+        const double margin =
+            2.0 * size * (unit + cut) + size * std::numeric_limits<double>::epsilon() + 1e-9;
+        const double whole = std::floor(scaled);
+        const double rest = scaled - whole;
+        if (std::fabs(rest - 0.5) > margin)
+            return (rest > 0.5 ? whole + 1.0 : whole) / scale + 0.0; // + 0.0: no negative zero
+    }
+    return vb::roundFormat(value, pattern);
+}
+
+double roundToCents(float value, QStringView pattern)
+{
+    return roundLikeFormat(value, 2, pattern);
+}
+
+} // namespace
+
 double ConvertTBondQuote(float quote)
 {
     const float whole = static_cast<float>(vb::Int(quote));
     const float fraction = quote - whole;
-    const double thirtySeconds = vb::roundFormat(fraction, u"standard");
+    const double thirtySeconds = roundToCents(fraction, u"standard");
     return whole + thirtySeconds * 100.0 / 32.0;
 }
 
@@ -263,7 +299,7 @@ double soybeanDollars(float quote)
 {
     const float whole = static_cast<float>(vb::Int(quote));
     const float fraction = quote - whole;
-    const double eighths = vb::roundFormat(fraction, u"standard");
+    const double eighths = roundToCents(fraction, u"standard");
     const double cents = whole + eighths / 0.8;
     return cents / 100.0;
 }
@@ -279,11 +315,11 @@ float ConvertTickPrice(int32_t commodityId, float quote)
 {
     switch (commodityId) {
     case 5: // the text ConvertSoybeanQuote gives, read back
-        return static_cast<float>(vb::roundFormat(soybeanDollars(quote), kSoybeanDollars));
+        return static_cast<float>(roundLikeFormat(soybeanDollars(quote), 6, kSoybeanDollars));
     case 6:
         return static_cast<float>(ConvertTBondQuote(quote));
     default:
-        return static_cast<float>(vb::roundFormat(quote * 10.0f, u"Standard"));
+        return static_cast<float>(roundToCents(quote * 10.0f, u"Standard"));
     }
 }
 
