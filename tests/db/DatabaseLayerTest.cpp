@@ -459,3 +459,53 @@ TEST(RowStream, GivesTheRowsOneAtATime)
     }
     EXPECT_FALSE(Database().streamRows(QStringLiteral("SELECT 1")).ok());
 }
+
+// A number read straight from a row stream or a recordset is what the field's value gives.
+TEST(RowStream, NumbersAreWhatTheValuesGive)
+{
+    FixtureDb fixture;
+    const Database db = openFixture(fixture);
+    const QString sql = QStringLiteral("SELECT 42 AS a, 2.5 AS b, ' 7.25 ' AS c, 'seven' AS d, NULL AS e, "
+                                       "x'00' AS f, 1e308 * 10 AS g, -0.0 AS h");
+    auto stream = db.streamRows(sql);
+    ASSERT_TRUE(stream.ok());
+    ASSERT_TRUE(stream.value().next());
+    const Recordset rs = query(db, sql);
+    for (qsizetype i = 0; i < rs.fieldNames().size(); ++i) {
+        SCOPED_TRACE(rs.fieldNames()[i].toStdString());
+        bool expectedOk = false, streamOk = !expectedOk, recordOk = !expectedOk;
+        const double expected = rs.fieldAt(i).toDouble(&expectedOk);
+        EXPECT_EQ(stream.value().number(i, &streamOk), expected);
+        EXPECT_EQ(streamOk, expectedOk);
+        EXPECT_EQ(rs.number(i, &recordOk), expected);
+        EXPECT_EQ(recordOk, expectedOk);
+    }
+    bool ok = true;
+    EXPECT_EQ(stream.value().number(99, &ok), 0.0);
+    EXPECT_FALSE(ok);
+}
+
+TEST(Database, TellsWhetherAColumnIsDeclaredNotNull)
+{
+    FixtureDb fixture;
+    fixture.exec(QStringLiteral("CREATE TABLE Loose (CommodityID, [Date] REAL)"));
+    const Database db = openFixture(fixture);
+    const struct {
+        const char *table;
+        const char *column;
+        std::optional<bool> notNull;
+    } cases[] = {
+        {"DailyData", "Date", true},
+        {"DailyData", "close", true},
+        {"DailyData", "OpenInterest", false},
+        {"TickData", "DateTime", true},
+        {"Loose", "Date", false},
+        {"Loose", "CommodityID", false},
+        {"DailyData", "Nowhere", std::nullopt},
+        {"Nowhere", "Date", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(db.columnNotNull(QString::fromLatin1(c.table), QString::fromLatin1(c.column)), c.notNull)
+            << c.table << "." << c.column;
+    EXPECT_EQ(Database().columnNotNull(QStringLiteral("DailyData"), QStringLiteral("Date")), std::nullopt);
+}

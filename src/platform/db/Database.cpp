@@ -199,6 +199,18 @@ Result<RowStream> Database::streamRows(const QString &sql) const
     return RowStream(guard.release(), std::move(names));
 }
 
+std::optional<bool> Database::columnNotNull(const QString &table, const QString &column) const
+{
+    if (!connection_)
+        return std::nullopt;
+    int notNull = 0;
+    if (sqlite3_table_column_metadata(connection_, nullptr, table.toUtf8().constData(),
+                                      column.toUtf8().constData(), nullptr, nullptr, &notNull, nullptr,
+                                      nullptr) != SQLITE_OK)
+        return std::nullopt;
+    return notNull != 0;
+}
+
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)
 {
     Workspace ws;

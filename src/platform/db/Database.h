@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 
@@ -30,6 +31,10 @@ public:
     // The same statement, its rows read one at a time (RowStream) instead of taken whole; it fails the
     // same way when it cannot run.
     Result<RowStream> streamRows(const QString &sql) const;
+
+    // Whether a table's column is declared NOT NULL, from the schema alone; none when the database is
+    // closed or has no such table or column.
+    std::optional<bool> columnNotNull(const QString &table, const QString &column) const;
 
     // Closing twice, or closing a database that never opened, does nothing.
     void close();

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <utility>
 
 namespace tarvello::db {
@@ -79,6 +80,27 @@ Value RowStream::fieldAt(qsizetype index) const
         return Value::text(QString::fromUtf8(bytes, sqlite3_value_bytes(value)));
     }
     }
+}
+
+double RowStream::number(qsizetype index, bool *ok) const
+{
+    if (onRow_ && index >= 0 && index < names_.size()) {
+        sqlite3_value *value = sqlite3_column_value(statement_, static_cast<int>(index));
+        switch (sqlite3_value_type(value)) {
+        case SQLITE_FLOAT:
+            if (const double d = sqlite3_value_double(value); std::isfinite(d)) {
+                *ok = true;
+                return d;
+            }
+            break;
+        case SQLITE_INTEGER:
+            *ok = true;
+            return static_cast<double>(sqlite3_value_int64(value));
+        default:
+            break;
+        }
+    }
+    return fieldAt(index).toDouble(ok);
 }
 
 void RowStream::close()
