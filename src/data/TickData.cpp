@@ -4,6 +4,7 @@
 #include "common/GameState.h"
 #include "common/VbDate.h"
 #include "common/VbMath.h"
+#include "data/PriceDatabase.h"
 #include "data/PriceFields.h"
 
 #include <algorithm>
@@ -11,8 +12,8 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <type_traits>
-#include <unordered_map>
 
 namespace tarvello {
 
@@ -159,6 +160,49 @@ double TickSpanEnd(const GameSettings &settings, double start)
     return vb::addMonths(start, settings.lengthOption == GameLengthOption::OneMonth ? 1 : 3);
 }
 
+namespace {
+
+// One row of the tick query as the loader walks it. The price is read for every row, so that a row
+// can be held against the next; it must be a number only when the row is taken.
+struct TickRow {
+    double dateTime = 0.0;
+    double quote = 0.0;
+    bool quoteOk = false; // false for a NULL or a text that is no number
+
+    bool samePrice(const TickRow &other) const { return quoteOk == other.quoteOk && quote == other.quote; }
+};
+
+// Two ticks of one instrument at the same moment with different prices leave the slot's price to the
+// order the rows happen to come in. Rows normally come in time order (the table's key), so a copy is
+// the row just before; rows out of order are sorted by a query of their own.
+db::Status sameMomentTwice(int32_t id, double dateTime)
+{
+    return db::Status::failure(QStringLiteral("The price database has two TickData rows of %1 at %2 with "
+                                              "different prices.")
+                                   .arg(instrumentLabel(id), momentText(dateTime)));
+}
+
+db::Status checkUnorderedTicks(const PriceDatabaseState &database, int32_t id, double start, double end)
+{
+    auto query = database.FuturesDb.openRecordset(TickRowsQuery(id, start, end) +
+                                                  QStringLiteral(" ORDER BY [DateTime], realprice"));
+    if (!query)
+        return queryFailure(query.description());
+    db::Recordset &rs = query.value();
+    const qsizetype dateTime = rs.fieldIndex(u"DateTime"), price = rs.fieldIndex(u"realprice");
+    std::optional<TickRow> previous;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        TickRow row{rs.fieldAt(dateTime).toDouble()};
+        row.quote = rs.number(price, &row.quoteOk);
+        if (previous && previous->dateTime == row.dateTime && !previous->samePrice(row))
+            return sameMomentTwice(id, row.dateTime);
+        previous = row;
+    }
+    return db::Status::success();
+}
+
+} // namespace
+
 db::Status LoadTickData(GameState &state, int32_t id, double start)
 {
     if (id < 1 || id > kInstrumentCount)
@@ -167,45 +211,89 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
     const TradingCalendar &calendar = market.GameCalendar;
     const double end = TickSpanEnd(state.settings, start);
 
-    auto query = state.priceDatabase.FuturesDb.openRecordset(TickRowsQuery(id, start, end));
+    // The rows are read as the engine finds them: the loader needs no count, only to know the last row
+    // when it comes, and it looks one row ahead for that.
+    auto query = state.priceDatabase.FuturesDb.streamRows(TickRowsQuery(id, start, end));
     if (!query)
         return queryFailure(query.description());
-    db::Recordset &rs = query.value();
-    rs.moveLast();
-    rs.moveFirst();
-    const int n = rs.recordCount();
+    db::RowStream &rows = query.value();
     // One record per calendar day: a tick after the last one has no day to go to.
     const int dayCount = std::min(static_cast<int>(market.TickDays.size()), static_cast<int>(calendar.Count));
-    if (n == 0 || dayCount < 1)
+    if (dayCount < 1)
         return db::Status::success();
 
     std::vector<TickDay> &days = market.TickDays;
     const auto block = [&days, id](int k) -> TickBlock & {
         return days[static_cast<size_t>(k)].Blocks[static_cast<size_t>(id)];
     };
+    StreamFieldReader fields(rows, "TickData");
+    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
+    const auto readRow = [&] {
+        TickRow row{fields.required(dateTimeField)};
+        row.quote = rows.number(priceField.index, &row.quoteOk);
+        return row;
+    };
+
+    bool more = rows.next();
+    if (!more)
+        return rows.status().ok() ? db::Status::success() : queryFailure(rows.status().description());
     days[0].Date = calendar.Days[0];
     int k = 0;
-    PriceFieldReader fields(rs, "TickData");
-    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
-    // Quotes repeat over a quarter; each distinct one is converted once. Keyed by the quote's bits.
-    std::unordered_map<uint32_t, float> converted;
-    for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext()) {
-        const double dateTime = fields.required(dateTimeField);
+    // The calendar day the last rows fell on, to mark each day that holds a tick of the instrument.
+    double markedDay = -1.0;
+    bool unordered = false;
+    std::optional<TickRow> previous;
+    // Quotes repeat over a quarter: each is converted once, and kept by its bits in a small table.
+    struct Converted {
+        uint32_t bits = 0;
+        float price = 0.0f;
+        bool known = false;
+    };
+    std::array<Converted, 512> converted{};
+    for (int i = 0; more; ++i) {
+        const TickRow row = readRow();
         if (fields.failed())
             return fields.status();
-        const int minuteOfDay = vb::minutesOfDay(dateTime);
+        more = rows.next();
+        if (!more && !rows.status().ok())
+            return queryFailure(rows.status().description());
+        const bool last = !more;
+
+        if (previous) {
+            if (row.dateTime == previous->dateTime && !row.samePrice(*previous))
+                return sameMomentTwice(id, row.dateTime);
+            unordered = unordered || row.dateTime < previous->dateTime;
+        }
+        previous = row;
+
+        const double day = wholeDay(row.dateTime); // the day of its short date
+        if (day != markedDay) {
+            markedDay = day;
+            const auto found =
+                std::lower_bound(calendar.Days.begin(), calendar.Days.begin() + dayCount, day,
+                                 [](double calendarDay, double d) { return wholeDay(calendarDay) < d; });
+            if (found != calendar.Days.begin() + dayCount && wholeDay(*found) == day)
+                block(static_cast<int>(found - calendar.Days.begin())).HasTicks = true;
+        }
+
+        const int minuteOfDay = vb::minutesOfDay(row.dateTime);
         // The first and the last tick are always taken; the others only inside a slot's window, and
         // those outside are skipped before any conversion.
-        if (i != 0 && i != n - 1 && MatchingTickSlot(id, minuteOfDay) == 0)
+        if (i != 0 && !last && MatchingTickSlot(id, minuteOfDay) == 0)
             continue;
-        const float quote = static_cast<float>(fields.required(priceField));
-        if (fields.failed())
-            return fields.status();
-        const uint32_t key = std::bit_cast<uint32_t>(quote == 0.0f ? 0.0f : quote);
-        auto known = converted.find(key);
-        if (known == converted.end())
-            known = converted.emplace(key, ConvertTickPrice(id, quote)).first;
-        const float price = known->second;
+        if (!row.quoteOk)
+            return db::Status::failure(missingValueText("TickData", priceField.name));
+        const float quote = static_cast<float>(row.quote);
+        const auto bits = std::bit_cast<uint32_t>(quote);
+        Converted &entry = converted[(bits * 2654435761u) >> 23];
+        if (!entry.known || entry.bits != bits) {
+            const float price = fitsSingle(row.quote) ? ConvertTickPrice(id, quote) : 0.0f;
+            if (!fitsSingle(row.quote) || !std::isfinite(price))
+                return beyondSingle("TickData", id, QStringLiteral("at ") + momentText(row.dateTime),
+                                    priceField.name, row.quote);
+            entry = {bits, price, true};
+        }
+        const float price = entry.price;
 
         float carried;
         if (i == 0) {
@@ -218,7 +306,6 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
             carried = carriedClose(days, id, k);
         }
 
-        const double day = wholeDay(dateTime); // the day of its short date
         if (day < wholeDay(days[static_cast<size_t>(k)].Date))
             continue;
         bool pastCalendar = false;
@@ -235,7 +322,11 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
         if (!pastCalendar)
             storeTick(block(k), id, minuteOfDay, price, i == 0);
     }
-    rs.close();
+    rows.close();
+    if (unordered) {
+        if (db::Status copies = checkUnorderedTicks(state.priceDatabase, id, start, end); !copies)
+            return copies;
+    }
 
     // The days after the last tick carry its day's last price.
     if (block(k).HasData) {
