@@ -1,6 +1,7 @@
 #include "data/GameDataLoad.h"
 
 #include "common/VbDate.h"
+#include "data/GameDataChecks.h"
 #include "data/MarketHooks.h"
 #include "data/TickData.h"
 #include "data/TradingCalendar.h"
@@ -71,12 +72,22 @@ GameDataLoad LoadGameData(GameState &state, MarketHooks &hooks)
     auto days = LoadTradingDays(state, settings.startDate, hooks);
     if (!days)
         return failed(LoadOutcome::ReadFailed, days.description());
-    if (days.value() <= 0) {
+    // A Daily calendar spans a year whatever the game's length: the game itself needs a day before its
+    // end date, or its first "&Forward" would end it at once.
+    const bool dailyDayMissing = settings.dataType == DataKind::Daily && days.value() > 0 &&
+                                 settings.endDate > settings.startDate &&
+                                 market.GameCalendar.Days.front() >= settings.endDate;
+    if (days.value() <= 0 || dailyDayMissing) {
+        const double end =
+            days.value() <= 0 ? CalendarSpanEnd(settings, settings.startDate) : settings.endDate;
+        if (dailyDayMissing) {
+            InitCalendar(market.GameCalendar);
+            state.clock.tradeDaysInPeriod = 0;
+        }
         return failed(LoadOutcome::NoTradingDays,
                       QStringLiteral("The price database holds no trading day from %1 to %2. "
                                      "Please choose another period.")
-                          .arg(vb::shortDate(settings.startDate),
-                               vb::shortDate(CalendarSpanEnd(settings, settings.startDate))));
+                          .arg(vb::shortDate(settings.startDate), vb::shortDate(end)));
     }
 
     hooks.setMousePointer(kHourglass);
@@ -101,6 +112,32 @@ GameDataLoad LoadGameData(GameState &state, MarketHooks &hooks)
     if (!status)
         return failed(LoadOutcome::ReadFailed, status.description());
     return result;
+}
+
+GameDataLoad LoadPlayableGameData(GameState &state, MarketHooks &hooks)
+{
+    GameDataLoad load = LoadGameData(state, hooks);
+    if (load.outcome == LoadOutcome::OpenFailed)
+        return load;
+    db::Status checked = db::Status::success();
+    if (load.ok())
+        checked = CheckGameData(state);
+    else if (load.outcome == LoadOutcome::NoTradingDays)
+        checked = CheckDatesReadable(state);
+    if (load.ok() && checked)
+        return load;
+
+    // Nothing of a game that cannot be played is left to read: the calendar and the series are empty,
+    // as after a period without trading days.
+    MarketState &market = state.market;
+    InitCalendar(market.GameCalendar);
+    for (PriceSeries &series : market.Series)
+        InitSeriesRecord(series);
+    state.clock.tradeDaysInPeriod = 0;
+    if (checked)
+        return load;
+    market.Loaded = LoadedTicks{}; // the ticks failed their checks: a later game reads them again
+    return failed(LoadOutcome::BadData, checked.description());
 }
 
 } // namespace tarvello

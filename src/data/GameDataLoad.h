@@ -14,7 +14,9 @@ enum class LoadOutcome : uint8_t {
     Loaded,
     OpenFailed,    // the database could not be opened: show the notice titled "Tarvello", then end
     NoTradingDays, // the chosen period holds no trading day: show the notice, leave the game idle
-    ReadFailed,    // the database could not be read (a missing table, a row without a value)
+    ReadFailed,    // the database could not be read (a missing table, a row without a value, a price
+                   // beyond a Single, two rows for one moment)
+    BadData,       // the data read cannot be played right (CheckGameData): nothing is left loaded
 };
 
 struct GameDataLoad {
@@ -34,5 +36,12 @@ inline constexpr const char *kLoadFailureTitle = "Tarvello";
 // start, end and span. Every Tick game starts a fresh news list. Only a completed load reports
 // Loaded; any other outcome leaves nothing to play, and the caller shows `description`.
 GameDataLoad LoadGameData(GameState &state, MarketHooks &hooks);
+
+// The game's own load: LoadGameData, then CheckGameData on what it read (and, when the period came back
+// empty, a look for rows whose date could not be read). Data that fails a check is reported as
+// BadData with the check's text, and its ticks are not kept for a later game. Whatever the load
+// reports but Loaded, the calendar and the series are left empty, so the game stands as after a period
+// without trading days.
+GameDataLoad LoadPlayableGameData(GameState &state, MarketHooks &hooks);
 
 } // namespace tarvello

@@ -5,6 +5,7 @@
 #include "common/Formats.h"
 #include "common/VbDate.h"
 #include "common/VbMath.h"
+#include "data/PriceDatabase.h"
 #include "data/PriceFields.h"
 #include "state/GameState.h"
 
@@ -12,7 +13,9 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <unordered_map>
+#include <limits>
+#include <optional>
+#include <type_traits>
 
 namespace tarvello {
 
@@ -159,6 +162,49 @@ double TickSpanEnd(const GameSettings &settings, double start)
     return vb::addMonths(start, settings.lengthOption == GameLengthOption::OneMonth ? 1 : 3);
 }
 
+namespace {
+
+// One row of the tick query as the loader walks it. The price is read for every row, so that a row
+// can be held against the next; it must be a number only when the row is taken.
+struct TickRow {
+    double dateTime = 0.0;
+    double quote = 0.0;
+    bool quoteOk = false; // false for a NULL or a text that is no number
+
+    bool samePrice(const TickRow &other) const { return quoteOk == other.quoteOk && quote == other.quote; }
+};
+
+// Two ticks of one instrument at the same moment with different prices leave the slot's price to the
+// order the rows happen to come in. Rows normally come in time order (the table's key), so a copy is
+// the row just before; rows out of order are sorted by a query of their own.
+db::Status sameMomentTwice(int32_t id, double dateTime)
+{
+    return db::Status::failure(QStringLiteral("The price database has two TickData rows of %1 at %2 with "
+                                              "different prices.")
+                                   .arg(instrumentLabel(id), momentText(dateTime)));
+}
+
+db::Status checkUnorderedTicks(const PriceDatabaseState &database, int32_t id, double start, double end)
+{
+    auto query = database.FuturesDb.openRecordset(TickRowsQuery(id, start, end) +
+                                                  QStringLiteral(" ORDER BY [DateTime], realprice"));
+    if (!query)
+        return queryFailure(query.description());
+    db::Recordset &rs = query.value();
+    const qsizetype dateTime = rs.fieldIndex(u"DateTime"), price = rs.fieldIndex(u"realprice");
+    std::optional<TickRow> previous;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        TickRow row{rs.fieldAt(dateTime).toDouble()};
+        row.quote = rs.number(price, &row.quoteOk);
+        if (previous && previous->dateTime == row.dateTime && !previous->samePrice(row))
+            return sameMomentTwice(id, row.dateTime);
+        previous = row;
+    }
+    return db::Status::success();
+}
+
+} // namespace
+
 db::Status LoadTickData(GameState &state, int32_t id, double start)
 {
     if (id < 1 || id > kInstrumentCount)
@@ -167,45 +213,89 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
     const TradingCalendar &calendar = market.GameCalendar;
     const double end = TickSpanEnd(state.settings, start);
 
-    auto query = state.priceDatabase.FuturesDb.openRecordset(TickRowsQuery(id, start, end));
+    // The rows are read as the engine finds them: the loader needs no count, only to know the last row
+    // when it comes, and it looks one row ahead for that.
+    auto query = state.priceDatabase.FuturesDb.streamRows(TickRowsQuery(id, start, end));
     if (!query)
         return queryFailure(query.description());
-    db::Recordset &rs = query.value();
-    rs.moveLast();
-    rs.moveFirst();
-    const int n = rs.recordCount();
+    db::RowStream &rows = query.value();
     // One record per calendar day: a tick after the last one has no day to go to.
     const int dayCount = std::min(static_cast<int>(market.TickDays.size()), static_cast<int>(calendar.Count));
-    if (n == 0 || dayCount < 1)
+    if (dayCount < 1)
         return db::Status::success();
 
     std::vector<TickDay> &days = market.TickDays;
     const auto block = [&days, id](int k) -> TickBlock & {
         return days[static_cast<size_t>(k)].Blocks[static_cast<size_t>(id)];
     };
+    StreamFieldReader fields(rows, "TickData");
+    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
+    const auto readRow = [&] {
+        TickRow row{fields.required(dateTimeField)};
+        row.quote = rows.number(priceField.index, &row.quoteOk);
+        return row;
+    };
+
+    bool more = rows.next();
+    if (!more)
+        return rows.status().ok() ? db::Status::success() : queryFailure(rows.status().description());
     days[0].Date = calendar.Days[0];
     int k = 0;
-    PriceFieldReader fields(rs, "TickData");
-    const auto dateTimeField = fields.field(u"DateTime"), priceField = fields.field(u"realprice");
-    // Quotes repeat over a quarter; each distinct one is converted once. Keyed by the quote's bits.
-    std::unordered_map<uint32_t, float> converted;
-    for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext()) {
-        const double dateTime = fields.required(dateTimeField);
+    // The calendar day the last rows fell on, to mark each day that holds a tick of the instrument.
+    double markedDay = -1.0;
+    bool unordered = false;
+    std::optional<TickRow> previous;
+    // Quotes repeat over a quarter: each is converted once, and kept by its bits in a small table.
+    struct Converted {
+        uint32_t bits = 0;
+        float price = 0.0f;
+        bool known = false;
+    };
+    std::array<Converted, 512> converted{};
+    for (int i = 0; more; ++i) {
+        const TickRow row = readRow();
         if (fields.failed())
             return fields.status();
-        const int minuteOfDay = vb::minutesOfDay(dateTime);
+        more = rows.next();
+        if (!more && !rows.status().ok())
+            return queryFailure(rows.status().description());
+        const bool last = !more;
+
+        if (previous) {
+            if (row.dateTime == previous->dateTime && !row.samePrice(*previous))
+                return sameMomentTwice(id, row.dateTime);
+            unordered = unordered || row.dateTime < previous->dateTime;
+        }
+        previous = row;
+
+        const double day = wholeDay(row.dateTime); // the day of its short date
+        if (day != markedDay) {
+            markedDay = day;
+            const auto found =
+                std::lower_bound(calendar.Days.begin(), calendar.Days.begin() + dayCount, day,
+                                 [](double calendarDay, double d) { return wholeDay(calendarDay) < d; });
+            if (found != calendar.Days.begin() + dayCount && wholeDay(*found) == day)
+                block(static_cast<int>(found - calendar.Days.begin())).HasTicks = true;
+        }
+
+        const int minuteOfDay = vb::minutesOfDay(row.dateTime);
         // The first and the last tick are always taken; the others only inside a slot's window, and
         // those outside are skipped before any conversion.
-        if (i != 0 && i != n - 1 && MatchingTickSlot(id, minuteOfDay) == 0)
+        if (i != 0 && !last && MatchingTickSlot(id, minuteOfDay) == 0)
             continue;
-        const float quote = static_cast<float>(fields.required(priceField));
-        if (fields.failed())
-            return fields.status();
-        const uint32_t key = std::bit_cast<uint32_t>(quote == 0.0f ? 0.0f : quote);
-        auto known = converted.find(key);
-        if (known == converted.end())
-            known = converted.emplace(key, ConvertTickPrice(id, quote)).first;
-        const float price = known->second;
+        if (!row.quoteOk)
+            return db::Status::failure(missingValueText("TickData", priceField.name));
+        const float quote = static_cast<float>(row.quote);
+        const auto bits = std::bit_cast<uint32_t>(quote);
+        Converted &entry = converted[(bits * 2654435761u) >> 23];
+        if (!entry.known || entry.bits != bits) {
+            const float price = fitsSingle(row.quote) ? ConvertTickPrice(id, quote) : 0.0f;
+            if (!fitsSingle(row.quote) || !std::isfinite(price))
+                return beyondSingle("TickData", id, QStringLiteral("at ") + momentText(row.dateTime),
+                                    priceField.name, row.quote);
+            entry = {bits, price, true};
+        }
+        const float price = entry.price;
 
         float carried;
         if (i == 0) {
@@ -218,7 +308,6 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
             carried = carriedClose(days, id, k);
         }
 
-        const double day = wholeDay(dateTime); // the day of its short date
         if (day < wholeDay(days[static_cast<size_t>(k)].Date))
             continue;
         bool pastCalendar = false;
@@ -235,7 +324,11 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
         if (!pastCalendar)
             storeTick(block(k), id, minuteOfDay, price, i == 0);
     }
-    rs.close();
+    rows.close();
+    if (unordered) {
+        if (db::Status copies = checkUnorderedTicks(state.priceDatabase, id, start, end); !copies)
+            return copies;
+    }
 
     // The days after the last tick carry its day's last price.
     if (block(k).HasData) {
@@ -248,11 +341,45 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
     return db::Status::success();
 }
 
+namespace {
+
+// A price rounded to `places` decimals (2 or 6) as the game's formats round it: half away from zero on
+// the value's decimal form (a Single's shortest form cut to 7 digits, a Double's to 15), the text read
+// back as the nearest Double. The decimal form lies within a hair of the binary value, so wherever the
+// scaled value is further than that from a half step the two round alike, and the binary value is
+// rounded directly; only a value within reach of a half step goes through the format.
+template <typename T> double roundLikeFormat(T value, int places, QStringView pattern)
+{
+    // How far the decimal form may lie from the value, relative to it: half a unit in the last place
+    // of T, and half a unit in the last digit kept (10^(1 - 7) or 10^(1 - 15)), each taken twice over.
+    constexpr double unit = std::numeric_limits<T>::epsilon();
+    constexpr double cut = std::is_same_v<T, float> ? 1e-6 : 1e-14;
+    const double scale = places == 2 ? 1e2 : 1e6;
+    const double scaled = static_cast<double>(value) * scale;
+    const double size = std::fabs(scaled);
+    if (size < 1e15) { // false for a value that is not finite
+        const double margin =
+            2.0 * size * (unit + cut) + size * std::numeric_limits<double>::epsilon() + 1e-9;
+        const double whole = std::floor(scaled);
+        const double rest = scaled - whole;
+        if (std::fabs(rest - 0.5) > margin)
+            return (rest > 0.5 ? whole + 1.0 : whole) / scale + 0.0; // + 0.0: no negative zero
+    }
+    return vb::roundFormat(value, pattern);
+}
+
+double roundToCents(float value, QStringView pattern)
+{
+    return roundLikeFormat(value, 2, pattern);
+}
+
+} // namespace
+
 double ConvertTBondQuote(float quote)
 {
     const float whole = static_cast<float>(vb::Int(quote));
     const float fraction = quote - whole;
-    const double thirtySeconds = vb::roundFormat(fraction, u"standard");
+    const double thirtySeconds = roundToCents(fraction, u"standard");
     return whole + thirtySeconds * 100.0 / 32.0;
 }
 
@@ -265,7 +392,7 @@ double soybeanDollars(float quote)
 {
     const float whole = static_cast<float>(vb::Int(quote));
     const float fraction = quote - whole;
-    const double eighths = vb::roundFormat(fraction, u"standard");
+    const double eighths = roundToCents(fraction, u"standard");
     const double cents = whole + eighths / 0.8;
     return cents / 100.0;
 }
@@ -281,11 +408,11 @@ float ConvertTickPrice(int32_t commodityId, float quote)
 {
     switch (commodityId) {
     case 5: // the text ConvertSoybeanQuote gives, read back
-        return static_cast<float>(vb::roundFormat(soybeanDollars(quote), kSoybeanDollars));
+        return static_cast<float>(roundLikeFormat(soybeanDollars(quote), 6, kSoybeanDollars));
     case 6:
         return static_cast<float>(ConvertTBondQuote(quote));
     default:
-        return static_cast<float>(vb::roundFormat(quote * 10.0f, u"Standard"));
+        return static_cast<float>(roundToCents(quote * 10.0f, u"Standard"));
     }
 }
 

@@ -31,8 +31,11 @@ double TickSpanEnd(const GameSettings &settings, double start);
 // Loads one instrument's ticks from `start` to TickSpanEnd into MarketState::TickDays, which the caller
 // has sized to the game's calendar (one record per trading day). For each day it keeps six slot prices
 // (the earliest tick of a window in slots 1 to 3, the latest in slots 4 to 6), fills days without
-// ticks with the last close and the days after the last tick with its sixth slot. Ticks after the last
-// calendar day are skipped. Fails, leaving a partial load, when the database cannot answer.
+// ticks with the last close and the days after the last tick with its sixth slot, and marks the days
+// that hold a tick of their own (TickBlock::HasTicks). Ticks after the last calendar day are skipped.
+// The rows are read one at a time, without a record count. Fails, leaving a partial load, when the
+// database cannot answer, when a price taken lies beyond a Single, or when two rows of the instrument
+// share a moment with different prices.
 db::Status LoadTickData(GameState &state, int32_t commodityId, double start);
 
 // A T-Bond quote in points and 32nds (98.16 is 98 16/32) in points: 98.5.
@@ -40,7 +43,8 @@ double ConvertTBondQuote(float quote);
 // A Soybean quote in cents and eighths (580.4 is 580 4/8 cents) as a dollar text: "5.805".
 QString ConvertSoybeanQuote(float quote);
 // A raw tick price in the game's units: ten times the quote for Cattle, Gold, Oil and SP500 (rounded
-// to cents), the conversions above for Soybean and T-Bond.
+// to cents), the conversions above for Soybean and T-Bond. Computed arithmetically, with exactly the
+// results of the formatted text read back.
 float ConvertTickPrice(int32_t commodityId, float quote);
 
 // The tick arithmetic of a period index n: the trading day Int((n - 1) / 6), the slot n mod 6 with 0

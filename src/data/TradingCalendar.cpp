@@ -1,12 +1,15 @@
 #include "data/TradingCalendar.h"
 
+#include "common/Formats.h"
 #include "common/VbDate.h"
 #include "data/MarketHooks.h"
 #include "data/PriceFields.h"
 #include "state/GameState.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <utility>
 
 namespace tarvello {
 
@@ -94,39 +97,83 @@ db::Result<int32_t> LoadTradingDays(GameState &state, double start, MarketHooks 
     return int32_t(calendar.Count);
 }
 
+namespace {
+
+// Counts the game keeps as 32-bit integers.
+bool fitsLong(double value)
+{
+    return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
+}
+
+// Two rows of one instrument on one day leave the day's price, the chart's bars and the walk of the
+// series to the order the rows happen to come in.
+db::Status checkOneRowADay(const std::vector<DailyRow> &rows, int32_t commodityId)
+{
+    std::vector<double> days;
+    days.reserve(rows.size());
+    for (const DailyRow &row : rows)
+        days.push_back(std::floor(row.Date));
+    if (!std::is_sorted(days.begin(), days.end()))
+        std::sort(days.begin(), days.end());
+    const auto twice = std::adjacent_find(days.begin(), days.end());
+    if (twice == days.end())
+        return db::Status::success();
+    return db::Status::failure(QStringLiteral("The price database has two DailyData rows of %1 on %2.")
+                                   .arg(instrumentLabel(commodityId), dayText(*twice)));
+}
+
+} // namespace
+
 db::Status LoadDailyData(const PriceDatabaseState &database, int32_t commodityId, double start,
                          PriceSeries &series)
 {
     const double end = vb::addMonths(start, 12);
-    auto query = database.FuturesDb.openRecordset(DailyRowsQuery(commodityId, start, end));
+    // The rows are read as the engine finds them, each straight into the series' list.
+    auto query = database.FuturesDb.streamRows(DailyRowsQuery(commodityId, start, end));
     if (!query)
         return queryFailure(query.description());
-    db::Recordset &rs = query.value();
-    rs.moveLast();
-    rs.moveFirst();
-    const int n = std::min(rs.recordCount(), kMaxRows);
-    if (n < 1)
-        return db::Status::success();
+    db::RowStream &rs = query.value();
 
-    std::vector<DailyRow> rows(static_cast<size_t>(n));
-    PriceFieldReader fields(rs, "DailyData");
+    std::vector<DailyRow> rows;
+    StreamFieldReader fields(rs, "DailyData");
     const auto openInterest = fields.field(u"OpenInterest"), dayVolume = fields.field(u"DayVolume"),
                open = fields.field(u"Open"), high = fields.field(u"High"), low = fields.field(u"Low"),
                close = fields.field(u"Close"), date = fields.field(u"Date");
-    for (size_t i = 0; i < rows.size() && !rs.eof() && !fields.failed(); ++i, rs.moveNext()) {
-        DailyRow &row = rows[i];
-        row.OpenInterest = static_cast<int32_t>(fields.optional(openInterest, 0.0));
-        row.DayVolume = static_cast<int32_t>(fields.optional(dayVolume, 0.0));
-        row.Open = static_cast<float>(fields.required(open));
-        row.High = static_cast<float>(fields.required(high));
-        row.Low = static_cast<float>(fields.required(low));
-        row.Close = static_cast<float>(fields.required(close));
-        row.Date = fields.required(date);
+    while (static_cast<int>(rows.size()) < kMaxRows && rs.next()) {
+        const double interest = fields.optional(openInterest, 0.0), volume = fields.optional(dayVolume, 0.0);
+        const double prices[] = {fields.required(open), fields.required(high), fields.required(low),
+                                 fields.required(close)};
+        const double day = fields.required(date);
+        if (fields.failed())
+            return fields.status();
+        // The day's text only for a notice: a text for every row would cost more than reading it.
+        const auto when = [day] { return QStringLiteral("on ") + dayText(day); };
+        const decltype(open) *priceFields[] = {&open, &high, &low, &close};
+        for (int i = 0; i < 4; ++i) {
+            if (!fitsSingle(prices[i]))
+                return beyondSingle("DailyData", commodityId, when(), priceFields[i]->name, prices[i]);
+        }
+        for (const auto &[value, field] :
+             {std::pair{interest, &openInterest}, std::pair{volume, &dayVolume}}) {
+            if (!fitsLong(value)) {
+                return db::Status::failure(
+                    QStringLiteral("The price database has a DailyData row of %1 %2 whose %3 (%4) is beyond "
+                                   "any count the game can hold.")
+                        .arg(instrumentLabel(commodityId), when(), field->name.toString(), vb::str(value)));
+            }
+        }
+        rows.push_back({static_cast<int32_t>(interest), static_cast<int32_t>(volume),
+                        static_cast<float>(prices[0]), static_cast<float>(prices[1]),
+                        static_cast<float>(prices[2]), static_cast<float>(prices[3]), day});
     }
+    if (!rs.status().ok())
+        return queryFailure(rs.status().description());
     rs.close();
-    if (fields.failed())
-        return fields.status();
-    series.RowCount = static_cast<int16_t>(n);
+    if (rows.empty())
+        return db::Status::success();
+    if (db::Status once = checkOneRowADay(rows, commodityId); !once)
+        return once;
+    series.RowCount = static_cast<int16_t>(rows.size());
     series.Rows = std::move(rows);
     return db::Status::success();
 }

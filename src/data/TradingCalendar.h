@@ -29,8 +29,10 @@ double CalendarSpanEnd(const GameSettings &settings, double start);
 // for a period without any), or the failure when the database cannot answer.
 db::Result<int32_t> LoadTradingDays(GameState &state, double start, MarketHooks &hooks);
 
-// Fills `series` with a year of the instrument's daily rows from `start`. With no row it stays as the
-// reset left it; the cursor is not touched.
+// Fills `series` with a year of the instrument's daily rows from `start`, read one at a time. With no
+// row it stays as the reset left it; the cursor is not touched. Fails, leaving the series as it was,
+// when the database cannot answer, when a row lacks a value, holds a price beyond a Single or a count
+// beyond a Long, or when two rows fall on one day.
 db::Status LoadDailyData(const PriceDatabaseState &database, int32_t commodityId, double start,
                          PriceSeries &series);
 

@@ -52,6 +52,9 @@ struct TickBlock {
     float Low = 0.0f;
     float Close = 0.0f;
     bool HasData = false;
+    // A tick row of the instrument is dated this day, whether or not it fell in a slot's window; false
+    // for a day whose prices the load carried over from another.
+    bool HasTicks = false;
 };
 
 // One trading day of a Tick game; Blocks are indexed by CommodityID 1..6 (block 0 is unused).

@@ -3,7 +3,9 @@
 
 #include "common/VbDate.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -335,4 +337,175 @@ TEST(Database, HandlesCloseWithTheirOwner)
         EXPECT_EQ(Database::openConnections(), before + 1);
     }
     EXPECT_EQ(Database::openConnections(), before);
+}
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The game writes nothing to disk, whatever journal the file was last written with: a file in WAL mode
+// is read as it stands, without the "-wal" and "-shm" files SQLite would otherwise make beside it.
+TEST(Workspace, AWalModeFileIsReadWithoutWritingBesideIt)
+{
+    FixtureDb fixture;
+    fixture.addDailyClose(3, {1990, 1, 2}, 21.0);
+    fixture.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    fixture.addDailyClose(3, {1990, 1, 3}, 22.0);
+    fixture.close();
+    ASSERT_FALSE(QFile::exists(fixture.path() + QStringLiteral("-wal")));
+
+    // The same file in folders whose names a file URI must escape.
+    for (const QString &folder :
+         {QString(), QStringLiteral("my prices"), QStringLiteral("odd #1 %41 ?x=y;")}) {
+        SCOPED_TRACE(folder.toStdString());
+        const QString path =
+            folder.isEmpty() ? fixture.path()
+                             : QDir(fixture.directory()).filePath(folder + QStringLiteral("/futures.mdb"));
+        if (!folder.isEmpty()) {
+            ASSERT_TRUE(QDir(fixture.directory()).mkpath(folder));
+            ASSERT_TRUE(QFile::copy(fixture.path(), path));
+        }
+        const QString wal = path + QStringLiteral("-wal"), shm = path + QStringLiteral("-shm");
+        const QByteArray before = fileBytes(path);
+        {
+            auto ws = Workspace::create(QStringLiteral("JetWorkspace"), QStringLiteral("admin"), QString());
+            auto db = ws.value().openDatabase(path, true, true, kConnect);
+            ASSERT_TRUE(db.ok()) << db.description().toStdString();
+            EXPECT_EQ(
+                query(db.value(), QStringLiteral("SELECT count(*) AS n FROM DailyData")).field(u"n").toInt(),
+                2);
+            EXPECT_FALSE(QFile::exists(wal));
+            EXPECT_FALSE(QFile::exists(shm));
+        }
+        EXPECT_FALSE(QFile::exists(wal));
+        EXPECT_FALSE(QFile::exists(shm));
+        EXPECT_EQ(fileBytes(path), before);
+    }
+}
+
+// A WAL-mode file that another program holds with changes still in its "-wal" file cannot be read as it
+// stands: the open is refused with a plain reason, and nothing beside the file is touched.
+TEST(Workspace, AWalModeFileAnotherProgramIsChangingIsRefused)
+{
+    FixtureDb fixture;
+    fixture.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    fixture.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+    fixture.addDailyClose(3, {1990, 1, 2}, 21.0);
+    const QString wal = fixture.path() + QStringLiteral("-wal");
+    const QString shm = fixture.path() + QStringLiteral("-shm");
+    ASSERT_GT(QFileInfo(wal).size(), 0);
+    const QByteArray walBefore = fileBytes(wal), shmBefore = fileBytes(shm),
+                     before = fileBytes(fixture.path());
+    const int connections = Database::openConnections();
+
+    auto ws = Workspace::create(QStringLiteral("JetWorkspace"), QStringLiteral("admin"), QString());
+    auto db = ws.value().openDatabase(fixture.path(), true, true, kConnect);
+    ASSERT_FALSE(db.ok());
+    EXPECT_TRUE(db.description().contains(QLatin1String("another program")))
+        << db.description().toStdString();
+    EXPECT_TRUE(db.description().contains(QDir::toNativeSeparators(fixture.path())));
+    EXPECT_EQ(Database::openConnections(), connections);
+    EXPECT_EQ(fileBytes(wal), walBefore);
+    EXPECT_EQ(fileBytes(shm), shmBefore);
+    EXPECT_EQ(fileBytes(fixture.path()), before);
+}
+
+// Rows read one at a time come in the query's order with the same values as a recordset gives, and a
+// failure while stepping ends the rows with the engine's reason instead of passing for their end.
+TEST(RowStream, GivesTheRowsOneAtATime)
+{
+    FixtureDb fixture;
+    fixture.addDaily(3, {1990, 1, 2}, 20.5, 21, 20, 20.75, 7, 9);
+    fixture.exec(QStringLiteral("INSERT INTO DailyData VALUES (3, %1, NULL, NULL, 1, 2, 0.5, 1.5)")
+                     .arg(vb::toSerial(1990, 1, 3)));
+    const Database db = openFixture(fixture);
+
+    auto stream = db.streamRows(QStringLiteral("SELECT * FROM DailyData WHERE CommodityID = 3"));
+    ASSERT_TRUE(stream.ok()) << stream.description().toStdString();
+    RowStream &rows = stream.value();
+    EXPECT_EQ(rows.fieldNames().size(), 8);
+    const qsizetype close = rows.fieldIndex(u"CLOSE"), interest = rows.fieldIndex(u"openinterest");
+    EXPECT_EQ(rows.fieldIndex(u"Missing"), -1);
+    EXPECT_TRUE(rows.fieldAt(close).isNull()); // no current row before the first move
+
+    Recordset whole = query(db, QStringLiteral("SELECT * FROM DailyData WHERE CommodityID = 3"));
+    int count = 0;
+    for (; rows.next(); ++count, whole.moveNext()) {
+        for (qsizetype i = 0; i < rows.fieldNames().size(); ++i)
+            EXPECT_EQ(rows.fieldAt(i), whole.fieldAt(i)) << count << " " << i;
+    }
+    EXPECT_EQ(count, 2);
+    EXPECT_TRUE(rows.status().ok());
+    EXPECT_FALSE(rows.next()); // the end stays the end
+    EXPECT_TRUE(rows.fieldAt(interest).isNull());
+
+    auto failing = db.streamRows(QStringLiteral("SELECT abs(-9223372036854775807 - 1) AS n"));
+    ASSERT_TRUE(failing.ok());
+    EXPECT_FALSE(failing.value().next());
+    EXPECT_FALSE(failing.value().status().ok());
+    EXPECT_TRUE(failing.value().status().description().contains(QLatin1String("integer overflow")))
+        << failing.value().status().description().toStdString();
+
+    for (const char *sql : {"SELECT * FROM Nowhere", "DELETE FROM DailyData", ""}) {
+        auto refused = db.streamRows(QString::fromLatin1(sql));
+        EXPECT_FALSE(refused.ok()) << sql;
+        EXPECT_TRUE(refused.description().startsWith(QLatin1String("Could not read the price database")));
+    }
+    EXPECT_FALSE(Database().streamRows(QStringLiteral("SELECT 1")).ok());
+}
+
+// A number read straight from a row stream or a recordset is what the field's value gives.
+TEST(RowStream, NumbersAreWhatTheValuesGive)
+{
+    FixtureDb fixture;
+    const Database db = openFixture(fixture);
+    const QString sql = QStringLiteral("SELECT 42 AS a, 2.5 AS b, ' 7.25 ' AS c, 'seven' AS d, NULL AS e, "
+                                       "x'00' AS f, 1e308 * 10 AS g, -0.0 AS h");
+    auto stream = db.streamRows(sql);
+    ASSERT_TRUE(stream.ok());
+    ASSERT_TRUE(stream.value().next());
+    const Recordset rs = query(db, sql);
+    for (qsizetype i = 0; i < rs.fieldNames().size(); ++i) {
+        SCOPED_TRACE(rs.fieldNames()[i].toStdString());
+        bool expectedOk = false, streamOk = !expectedOk, recordOk = !expectedOk;
+        const double expected = rs.fieldAt(i).toDouble(&expectedOk);
+        EXPECT_EQ(stream.value().number(i, &streamOk), expected);
+        EXPECT_EQ(streamOk, expectedOk);
+        EXPECT_EQ(rs.number(i, &recordOk), expected);
+        EXPECT_EQ(recordOk, expectedOk);
+    }
+    bool ok = true;
+    EXPECT_EQ(stream.value().number(99, &ok), 0.0);
+    EXPECT_FALSE(ok);
+}
+
+TEST(Database, TellsWhetherAColumnIsDeclaredNotNull)
+{
+    FixtureDb fixture;
+    fixture.exec(QStringLiteral("CREATE TABLE Loose (CommodityID, [Date] REAL)"));
+    const Database db = openFixture(fixture);
+    const struct {
+        const char *table;
+        const char *column;
+        std::optional<bool> notNull;
+    } cases[] = {
+        {"DailyData", "Date", true},
+        {"DailyData", "close", true},
+        {"DailyData", "OpenInterest", false},
+        {"TickData", "DateTime", true},
+        {"Loose", "Date", false},
+        {"Loose", "CommodityID", false},
+        {"DailyData", "Nowhere", std::nullopt},
+        {"Nowhere", "Date", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(db.columnNotNull(QString::fromLatin1(c.table), QString::fromLatin1(c.column)), c.notNull)
+            << c.table << "." << c.column;
+    EXPECT_EQ(Database().columnNotNull(QStringLiteral("DailyData"), QStringLiteral("Date")), std::nullopt);
 }

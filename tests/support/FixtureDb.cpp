@@ -35,7 +35,13 @@ FixtureDb::FixtureDb()
 
 FixtureDb::~FixtureDb()
 {
+    close();
+}
+
+void FixtureDb::close()
+{
     sqlite3_close_v2(db_);
+    db_ = nullptr;
 }
 
 QString FixtureDb::path() const

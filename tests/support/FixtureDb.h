@@ -54,6 +54,9 @@ public:
     void setInfo(const QString &name, const QString &value);
     // Any other statement, for fixtures that break the rules (a dropped table, a NULL).
     void exec(const QString &sql);
+    // Lets go of the fixture's own connection, as a program that wrote the file and ended would; the
+    // rows stay in the file. Nothing may be added afterwards.
+    void close();
 
     // The fraction of the day the database stores for a time.
     static double timeFraction(QTime time);

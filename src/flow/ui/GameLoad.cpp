@@ -47,7 +47,7 @@ public:
 NewGameLoad LoadNewGameData(App &app)
 {
     GameLoadHooks hooks(app);
-    const GameDataLoad load = LoadGameData(app.state, hooks);
+    const GameDataLoad load = LoadPlayableGameData(app.state, hooks);
     NewGameLoad result;
     if (load.ok())
         return result;

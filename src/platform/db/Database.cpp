@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -27,14 +28,18 @@ struct QueryOutcome {
     QString message;
 };
 
-// Runs one statement to the end and keeps its rows, one after the other in `values`.
-QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names, std::deque<Value> &values)
+using StatementGuard = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
+
+// Prepares one read-only statement and names its fields. Anything else fails: an SQL error, an empty
+// text, a second statement, or one that would write.
+QueryOutcome prepareQuery(sqlite3 *connection, const QString &sql, StatementGuard &guard, QStringList &names)
 {
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *stmt = nullptr;
     const char *tail = nullptr;
-    int rc = sqlite3_prepare_v2(connection, text.constData(), static_cast<int>(text.size()), &stmt, &tail);
-    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> guard(stmt, sqlite3_finalize);
+    const int rc =
+        sqlite3_prepare_v2(connection, text.constData(), static_cast<int>(text.size()), &stmt, &tail);
+    guard.reset(stmt);
     if (rc != SQLITE_OK)
         return {rc, engineMessage(connection)};
     if (!stmt)
@@ -44,11 +49,23 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     // The game never writes to its price database.
     if (!sqlite3_stmt_readonly(stmt))
         return {SQLITE_READONLY, QStringLiteral("the price database is only read")};
-
     const int columns = sqlite3_column_count(stmt);
     names.clear();
     for (int i = 0; i < columns; ++i)
         names << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    return {};
+}
+
+// Runs one statement to the end and keeps its rows, one after the other in `values`.
+QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &names, std::deque<Value> &values)
+{
+    StatementGuard guard(nullptr, sqlite3_finalize);
+    QueryOutcome prepared = prepareQuery(connection, sql, guard, names);
+    if (prepared.code != SQLITE_OK)
+        return prepared;
+    sqlite3_stmt *stmt = guard.get();
+    int rc = SQLITE_OK;
+    const int columns = static_cast<int>(names.size());
     values.clear();
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < columns; ++i) {
@@ -75,6 +92,44 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     if (rc != SQLITE_DONE)
         return {rc, engineMessage(connection)};
     return {};
+}
+
+// Bytes 18 and 19 of an SQLite file header are its write and read format versions; 2 marks a file
+// written in WAL journal mode. A file too short to have a header is not one.
+bool isWalModeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.startsWith("SQLite format 3") &&
+           (header[18] == 2 || header[19] == 2);
+}
+
+// How the file is handed to SQLite. Opened as usual, a WAL-mode file makes SQLite create "-wal" and
+// "-shm" files beside it, and write the "-shm" of another program that holds it. Such a file is read as
+// it stands instead ("immutable"): nothing is created, locked or written. That is only sound while no
+// other program has changes of its own waiting in the "-wal" file; such a file is refused.
+struct OpenName {
+    QByteArray name;
+    int flags = 0;
+    QString refusal;
+};
+
+OpenName openName(const QString &path, const QString &shown)
+{
+    if (!isWalModeFile(path))
+        return {QFile::encodeName(path), 0, {}};
+    const QString wal = path + QStringLiteral("-wal");
+    if (QFileInfo(wal).size() > 0) {
+        return {{},
+                0,
+                QStringLiteral("The price database \"%1\" is open in another program that may still be "
+                               "changing it (\"%2\" is present). Please close that program first.")
+                    .arg(shown, QDir::toNativeSeparators(wal))};
+    }
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    return {url.toEncoded() + "?immutable=1", SQLITE_OPEN_URI, {}};
 }
 
 } // namespace
@@ -131,6 +186,31 @@ Result<Recordset> Database::openRecordset(const QString &sql) const
     return Recordset(std::move(names), std::move(rows));
 }
 
+Result<RowStream> Database::streamRows(const QString &sql) const
+{
+    if (!connection_)
+        return Status::failure(QStringLiteral("The price database is not open."));
+    StatementGuard guard(nullptr, sqlite3_finalize);
+    QStringList names;
+    const QueryOutcome outcome = prepareQuery(connection_, sql, guard, names);
+    if (outcome.code != SQLITE_OK)
+        return Status::failure(
+            QStringLiteral("Could not read the price database (%1).").arg(outcome.message));
+    return RowStream(guard.release(), std::move(names));
+}
+
+std::optional<bool> Database::columnNotNull(const QString &table, const QString &column) const
+{
+    if (!connection_)
+        return std::nullopt;
+    int notNull = 0;
+    if (sqlite3_table_column_metadata(connection_, nullptr, table.toUtf8().constData(),
+                                      column.toUtf8().constData(), nullptr, nullptr, &notNull, nullptr,
+                                      nullptr) != SQLITE_OK)
+        return std::nullopt;
+    return notNull != 0;
+}
+
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)
 {
     Workspace ws;
@@ -165,9 +245,12 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
     if (!info.isFile())
         return Status::failure(QStringLiteral("\"%1\" is not a price database file.").arg(shown));
 
+    const OpenName name = openName(path, shown);
+    if (!name.refusal.isEmpty())
+        return Status::failure(name.refusal);
     sqlite3 *connection = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(name.name.constData(), &connection,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | name.flags, nullptr);
     Database db(connection, path); // owns the handle even when the open failed
     if (rc != SQLITE_OK) {
         return Status::failure(QStringLiteral("Could not open the price database \"%1\" (%2).")

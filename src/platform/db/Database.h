@@ -2,10 +2,12 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Result.h"
+#include "platform/db/RowStream.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 
@@ -26,6 +28,13 @@ public:
     // Runs one read-only SQL statement and returns its rows. A closed database, an SQL error (a
     // missing table, a syntax error) or a statement that would write each fail with a description.
     Result<Recordset> openRecordset(const QString &sql) const;
+    // The same statement, its rows read one at a time (RowStream) instead of taken whole; it fails the
+    // same way when it cannot run.
+    Result<RowStream> streamRows(const QString &sql) const;
+
+    // Whether a table's column is declared NOT NULL, from the schema alone; none when the database is
+    // closed or has no such table or column.
+    std::optional<bool> columnNotNull(const QString &table, const QString &column) const;
 
     // Closing twice, or closing a database that never opened, does nothing.
     void close();
@@ -56,8 +65,10 @@ public:
     // SQLite database. `connect` is a connect string ("; database=...;PWD=secret"): its PWD value must
     // equal the password the file records in DatabaseInfo ('Password'); a file that records none
     // accepts any. `exclusive` and `readOnly` are accepted for the callers' sake: the game only reads,
-    // so every open is shared and read-only. A missing file, a file that is not a database and a wrong
-    // password each fail with a description.
+    // so every open is shared and read-only, and nothing is ever written beside the file: a file in
+    // WAL journal mode is read as it stands, and refused while another program has changes of its own
+    // waiting in its "-wal" file. A missing file, a file that is not a database and a wrong password
+    // each fail with a description.
     Result<Database> openDatabase(const QString &path, bool exclusive, bool readOnly,
                                   const QString &connect) const;
 

@@ -42,6 +42,8 @@ public:
     // looked up once. The reference lasts until the next move.
     qsizetype fieldIndex(QStringView name) const;
     const Value &fieldAt(qsizetype index) const;
+    // fieldAt(index).toDouble(ok).
+    double number(qsizetype index, bool *ok) const { return fieldAt(index).toDouble(ok); }
 
     void close();
 
