@@ -86,10 +86,10 @@ template <size_t N> QStringList listOf(const std::array<QString, N> &cells)
 }
 
 // The rows of records from grid row 1 on: the grid makes a row's texts from the game's records when it
-// draws or reads it, so a report of any length opens at the cost of its heading. The records shown stay
-// as they are while the report is up: a game only adds to them, and a new game closes the report
-// before it writes its own. The current cell is left where writing the rows one by one would leave it,
-// on the last cell of the last row.
+// draws or reads it, so a report of any length opens at the cost of its heading. The records listed
+// stay as they are while the report is up: a game only adds records after them, and starting a new game
+// takes the report off the screen before the new game writes its own. The current cell is left where
+// writing the rows one by one would leave it, on the last cell of the last row.
 template <size_t N, class Row>
 void listRecords(grid::Grid &g, int count, Row row)
 {
