@@ -8,6 +8,10 @@
 #include "platform/forms/VbFont.h"
 #include "support/FixtureDb.h"
 
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QScrollBar>
+
 namespace tarvello::test {
 namespace {
 
@@ -17,6 +21,26 @@ QStringList rowOf(const grid::Grid &g, int row)
     for (int c = 0; c < g.cols(); ++c)
         cells << g.cellText(row, c);
     return cells;
+}
+
+// Every cell of the grid as the report code reads it back, and as its view draws it.
+struct GridTexts {
+    std::vector<QStringList> read;
+    std::vector<QStringList> drawn;
+};
+GridTexts textsOf(const grid::Grid &g)
+{
+    GridTexts texts;
+    for (int r = 0; r < g.rows(); ++r)
+        texts.read.push_back(rowOf(g, r));
+    const QAbstractItemModel &m = *g.model();
+    for (int r = 0; r < m.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < m.columnCount(); ++c)
+            row << m.data(m.index(r, c), Qt::DisplayRole).toString();
+        texts.drawn.push_back(row);
+    }
+    return texts;
 }
 
 class HistoryReport : public MainWindowTest {
@@ -292,6 +316,131 @@ TEST_F(HistoryReport, RowCountsForOneTradeAndARebuildLeavesNothingOfTheLastRepor
     EXPECT_EQ(g.rows(), 3);
     EXPECT_EQ(rowOf(g, 1), QStringList({"1", "12", "4:00", "Gold", "Buy", "1", "$380.00"}));
     EXPECT_EQ(rowOf(g, 2), QStringList({"", "", "", "", "", "", ""}));
+}
+
+TEST_F(HistoryReport, EveryCellDrawnIsTheCellReadBackAndTheCurrentCellEndsOnTheLastOneWritten)
+{
+    state.settings.dataType = DataKind::Tick;
+    for (int i = 1; i <= 6; ++i)
+        addRelease(QStringLiteral("Release %1:").arg(i));
+    fill(Instrument::Gold, 2, 380.0f, "Buy", 7);
+    fill(Instrument::Oil, -1, 18.25f, "Sell", 8);
+    fill(Instrument::Gold, -2, 381.5f, "Sell", 9);
+
+    const auto check = [this](const grid::Grid &g, int rows, int cols) {
+        const GridTexts texts = textsOf(g);
+        EXPECT_EQ(g.rows(), rows);
+        EXPECT_EQ(g.cols(), cols);
+        EXPECT_EQ(texts.drawn, texts.read);
+        EXPECT_EQ(g.row(), rows - 1);
+        EXPECT_EQ(g.col(), cols - 1);
+    };
+    w().btnNewsHist->click();
+    check(*w().newsgrid, 7, 5);
+    w().btnCloseNewsHist->click();
+
+    // Every position flat: the last trade row is the last one written.
+    w().btnTradeHist->click();
+    check(*w().TradeGrid, 4, 7);
+    EXPECT_EQ(rowOf(*w().TradeGrid, 3), QStringList({"1", "2", "09:00", "Gold", "Buy", "2", "$380.00"}));
+    w().btnCloseTradeHistory->click();
+
+    // An open position: the footer's last row is.
+    holdLots(Instrument::Oil, {{-1, 18.25f}});
+    w().btnTradeHist->click();
+    check(*w().TradeGrid, 6, 7);
+    EXPECT_EQ(rowOf(*w().TradeGrid, 5),
+              QStringList({"", "", "", "OIL:", "Average Price of", "Position  =", "$18.25"}));
+}
+
+TEST_F(HistoryReport, ReopeningListsEveryCellAfreshForTheRecordsOfThatMoment)
+{
+    state.settings.dataType = DataKind::Daily;
+    fill(Instrument::Cattle, 1, 70.0f, "Buy", 3);
+    fill(Instrument::Soybean, -4, 5.8075f, "Sell", 4);
+    holdLots(Instrument::Cattle, {{1, 70.0f}});
+    holdLots(Instrument::Soybean, {{-4, 5.8075f}});
+    w().btnTradeHist->click();
+    EXPECT_EQ(textsOf(*w().TradeGrid).read,
+              (std::vector<QStringList>{
+                  {"  #  ", "Day", "Time", "Security", "Transaction        ", "Amount", "Price"},
+                  {"2", "4", "4:00", "Soybean", "Sell", "-4", " $5.8075"},
+                  {"1", "3", "4:00", "Cattle", "Buy", "1", "$70.00"},
+                  {"*******", "*******", "*********", "***************", "*********************",
+                   "***************", "***************"},
+                  {"", "", "", "Cattle:", "Average Price of", "Position  =", "$70.00"},
+                  {"", "", "", "Soybean:", "Average Price of", "Position  =", " $5.8075"}}));
+    w().btnCloseTradeHistory->click();
+
+    // Both positions closed in between: the fills that closed them come first, and no footer is left.
+    fill(Instrument::Soybean, 4, 5.75f, "Buy", 5);
+    fill(Instrument::Cattle, -1, 71.0f, "Sell - Margin Call", 6);
+    holdLots(Instrument::Cattle, {});
+    holdLots(Instrument::Soybean, {});
+    w().btnTradeHist->click();
+    const GridTexts texts = textsOf(*w().TradeGrid);
+    EXPECT_EQ(texts.read, (std::vector<QStringList>{
+                              {"  #  ", "Day", "Time", "Security", "Transaction        ", "Amount", "Price"},
+                              {"4", "6", "4:00", "Cattle", "Sell - Margin Call", "-1", "$71.00"},
+                              {"3", "5", "4:00", "Soybean", "Buy", "4", " $5.75"},
+                              {"2", "4", "4:00", "Soybean", "Sell", "-4", " $5.8075"},
+                              {"1", "3", "4:00", "Cattle", "Buy", "1", "$70.00"}}));
+    EXPECT_EQ(texts.drawn, texts.read);
+    const int extra[] = {100, 100, 200, 300, 100, 400, 700};
+    for (int c = 0; c < 7; ++c) {
+        const int twips = forms::textWidthTwips(w().fontSpec(), texts.read[0][c]) + extra[c];
+        EXPECT_EQ(w().TradeGrid->colWidth(c), twips) << c;
+        EXPECT_EQ(w().TradeGrid->columnWidth(c), forms::twipsToPixels(twips)) << c;
+    }
+}
+
+TEST_F(HistoryReport, AShorterNewsListLeavesNothingOfTheLongerOne)
+{
+    state.settings.dataType = DataKind::Tick;
+    for (int i = 1; i <= 9; ++i)
+        addRelease(QStringLiteral("Release %1:").arg(i));
+    w().btnNewsHist->click();
+    w().btnCloseNewsHist->click();
+
+    // A new game with two releases so far.
+    state.news.newsItems.clear();
+    addRelease(QStringLiteral("Jobs:"), QStringLiteral("Payrolls rose."));
+    addRelease(QStringLiteral("Null"), QStringLiteral("Null"));
+    w().btnNewsHist->click();
+    const grid::Grid &g = *w().newsgrid;
+    const QString story = QStringLiteral("News Story") + QString(207, QLatin1Char(' '));
+    const GridTexts texts = textsOf(g);
+    EXPECT_EQ(texts.read, (std::vector<QStringList>{{"  #  ", "Date", "Time", "Report Title", story},
+                                                    {"2", "3/5/1996", "10:00", " ", " "},
+                                                    {"1", "3/5/1996", "10:00", "Jobs:", "Payrolls rose."}}));
+    EXPECT_EQ(texts.drawn, texts.read);
+    EXPECT_EQ(g.cellText(3, 0), "");
+    const int widths[] = {forms::textWidthTwips(w().fontSpec(), QStringLiteral("  #  ")) + 100, 1000};
+    EXPECT_EQ(g.colWidth(0), widths[0]);
+    EXPECT_EQ(g.colWidth(1), widths[1]);
+    EXPECT_EQ(g.columnWidth(1), forms::twipsToPixels(1000));
+}
+
+TEST_F(HistoryReport, ReopeningKeepsWhereThePlayerScrolledTo)
+{
+    state.settings.dataType = DataKind::Daily;
+    for (int i = 0; i < 40; ++i)
+        fill(Instrument::Oil, i % 2 ? -1.0f : 1.0f, 18.0f + i / 8.0f);
+    w().showModeless();
+    w().btnTradeHist->click();
+    QApplication::processEvents(); // the view lays itself out
+    grid::Grid &g = *w().TradeGrid;
+    QScrollBar &bar = *g.verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 10);
+    bar.setValue(10);
+    w().btnCloseTradeHistory->click();
+
+    fill(Instrument::Oil, 1, 19.0f);
+    w().btnTradeHist->click();
+    QApplication::processEvents();
+    EXPECT_EQ(bar.value(), 10);
+    EXPECT_EQ(g.rowAt(0), 10);
+    EXPECT_EQ(bar.maximum(), 42 - g.viewport()->height() / g.rowHeight(0));
 }
 
 TEST_F(HistoryReport, NoTradesOnlySaysSo)

@@ -13,7 +13,10 @@
 #include "windows/Halvern.h"
 #include "windows/NewsWindow.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <vector>
 
 namespace tarvello {
 
@@ -69,17 +72,6 @@ void restoreCharts(App &app, Closing report)
     w.mnuGraphType->setEnabled(true);
 }
 
-// Empties every cell, so that nothing of an earlier report shows where this one writes nothing.
-void clearGrid(grid::Grid &g)
-{
-    for (int r = 0; r < g.rows(); ++r)
-        for (int c = 0; c < g.cols(); ++c) {
-            g.setRow(r);
-            g.setCol(c);
-            g.setText(QString());
-        }
-}
-
 template <size_t N> void writeRow(grid::Grid &g, int row, const std::array<QString, N> &cells)
 {
     g.setRow(row);
@@ -87,6 +79,23 @@ template <size_t N> void writeRow(grid::Grid &g, int row, const std::array<QStri
         g.setCol(static_cast<int>(c));
         g.setText(cells[c]);
     }
+}
+
+template <size_t N> QStringList listOf(const std::array<QString, N> &cells)
+{
+    return QStringList(cells.begin(), cells.end());
+}
+
+// The rows of records from grid row 1 on: the grid makes a row's texts from the game's records when it
+// draws or reads it, so a report of any length opens at the cost of its heading. The records listed
+// stay as they are while the report is up: a game only adds records after them, and starting a new game
+// takes the report off the screen before the new game writes its own. The current cell is left where
+// writing the rows one by one would leave it, on the last cell of the last row.
+template <size_t N, class Row> void listRecords(grid::Grid &g, int count, Row row)
+{
+    g.setRowTexts(1, count, [row](int i) { return listOf<N>(row(i)); });
+    g.setRow(count);
+    g.setCol(static_cast<int>(N) - 1);
 }
 
 void placeGrid(grid::Grid &g, int height)
@@ -165,7 +174,7 @@ void buildTickNewsHistory(App &app)
 
     g.setCols(kNewsColumns);
     g.setRows(n + 1);
-    clearGrid(g);
+    g.clear(); // nothing of an earlier report shows where this one writes nothing
     const auto headings = NewsHistoryHeadings();
     const std::array<int, kNewsColumns> widths = {
         textWidth(w, headings[0]) + 100, 1000, textWidth(w, headings[2]) + 200,
@@ -173,10 +182,13 @@ void buildTickNewsHistory(App &app)
     writeRow(g, 0, headings);
     for (int c = 0; c < kNewsColumns; ++c)
         g.setColWidth(c, widths[static_cast<size_t>(c)]);
-    for (int i = 0; i < n; ++i) {
+    // Grid row i + 1 lists release n - i: the newest first.
+    const std::vector<NewsItem> &items = state.news.newsItems;
+    listRecords<kNewsColumns>(g, n, [&items, n](int i) {
         const int k = n - i;
-        writeRow(g, i + 1, NewsHistoryRow(state.news.newsItems[static_cast<size_t>(k - 1)], k));
-    }
+        const auto at = static_cast<size_t>(k - 1);
+        return NewsHistoryRow(at < items.size() ? items[at] : NewsItem{}, k);
+    });
 }
 
 } // namespace
@@ -233,7 +245,7 @@ void BuildTradeHistory(App &app)
     const int footer = static_cast<int>(open.size());
     g.setCols(kTradeColumns);
     g.setRows(TradeGridRows(total, footer));
-    clearGrid(g);
+    g.clear();
     const auto headings = TradeHistoryHeadings();
     const auto extra = TradeHistoryExtraWidths();
     g.setRow(0);
@@ -242,13 +254,14 @@ void BuildTradeHistory(App &app)
         g.setText(headings[static_cast<size_t>(c)]);
         g.setColWidth(c, textWidth(w, g.text()) + extra[static_cast<size_t>(c)]);
     }
-    const auto &records = state.trades.records;
-    for (int32_t j = 0; j < total; ++j) {
+    // Grid row j + 1 lists fill total - j: the newest first.
+    const std::vector<TradeRecord> &records = state.trades.records;
+    const DataKind dataType = state.settings.dataType;
+    listRecords<kTradeColumns>(g, total, [&records, total, dataType](int j) {
         const int32_t k = total - j;
         const auto at = static_cast<size_t>(k);
-        const TradeRecord record = at < records.size() ? records[at] : TradeRecord{};
-        writeRow(g, j + 1, TradeHistoryRow(record, k, state.settings.dataType));
-    }
+        return TradeHistoryRow(at < records.size() ? records[at] : TradeRecord{}, k, dataType);
+    });
     if (footer == 0)
         return;
     writeRow(g, total + 1, TradeHistorySeparator());

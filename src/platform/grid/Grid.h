@@ -2,25 +2,34 @@
 
 #include "platform/forms/Control.h"
 
-#include <QTableWidget>
+#include <QStringList>
+#include <QTableView>
 
+#include <functional>
 #include <vector>
 
 namespace tarvello::grid {
+
+class GridModel;
 
 // The report grid of the main window: a table of texts driven as the reports drive it, through a
 // current cell. Setting the row or column count keeps the text of every cell that remains and adds
 // empty ones, so a report that is rebuilt overwrites what it writes and keeps the rest. Column widths
 // are in twips. The player can scroll and read it, not edit or select in it. BackColor and ForeColor
 // colour every cell, the heading row included.
-class Grid : public forms::ControlWidget<QTableWidget> {
+//
+// The grid is a view over a model that holds only the cells written one by one. A long run of rows can
+// instead be handed over as a function that makes a row's texts from the records they show: the view
+// asks for the rows it draws, and a cell read back through the current cell is made the same way, so
+// opening a report costs the same whatever the number of its rows.
+class Grid : public forms::ControlWidget<QTableView> {
     Q_OBJECT
 public:
     Grid(QWidget *parent, const QString &name);
 
-    int rows() const { return rowCount(); }
+    int rows() const;
     void setRows(int rows);
-    int cols() const { return columnCount(); }
+    int cols() const;
     void setCols(int cols);
 
     // The current cell; text() and setText() read and write it.
@@ -37,10 +46,23 @@ public:
     // Any cell's text; empty outside the grid.
     QString cellText(int row, int col) const;
 
+    // Empties every cell at once; the counts, the widths and the current cell stay.
+    void clear();
+
+    // The texts of row `row` of a run, counted from the run's first row, in column order; columns past
+    // the end of the list are empty. It is called whenever a cell of the run is drawn or read, so what
+    // it reads must outlive the run (the run ends when its rows are cleared or given other texts).
+    using RowTexts = std::function<QStringList(int row)>;
+    // Gives `count` rows from `firstRow` on, in the columns the grid has now, their texts through
+    // `texts`, in place of whatever those cells held. Rows outside the grid are left out; cells that
+    // are written afterwards, or that go out of the grid, stop being read from the run.
+    void setRowTexts(int firstRow, int count, RowTexts texts);
+
 protected:
     void applyColors() override;
 
 private:
+    GridModel *model_;
     int row_ = 0;
     int col_ = 0;
     std::vector<int> colTwips_; // the widths as set, in twips
