@@ -166,11 +166,12 @@ int SoakGame::below(int n)
 
 bool SoakGame::play(int actionLimit)
 {
+    actionLimit_ = actionLimit;
     log_.push_back("start-up");
     w(); // its Load is the program's start-up: the About window, the database, the Disclaimer
     if (!programEnd_.ended())
         checkAll();
-    while (!failed_ && !programEnd_.ended() && actionsTaken_ < actionLimit) {
+    while (!failed_ && !programEnd_.ended() && actionsTaken_ < actionLimit_) {
         const std::vector<Action> actions = availableActions();
         if (actions.empty()) {
             fail("nothing on the screen can be used");
@@ -221,7 +222,7 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
     if (usable(m, m.btnChangePeriod)) {
         // Mostly one period at a time, so that the player trades between them; now and then a run of
         // periods, or all of them to the end of the game.
-        static const int counts[] = {1, 1, 1, 1, 1, 1, 2, 3, 5, 10, 0};
+        static const int counts[] = {1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 5, 10, 0};
         const int clicks = counts[below(static_cast<int>(std::size(counts)))];
         actions.push_back({"Forward", 30, [this, clicks] { forward(clicks); }});
     }
@@ -273,11 +274,13 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
 }
 
 // "&Forward" `clicks` times (0: until the game ends), each click an action of its own, for as long as
-// the button can be used. Every click must move the game: a period, a window, a fill or the end.
+// the button can be used and the run has actions left. Every click must move the game: a period, a window, a
+// fill or the end.
 void SoakGame::forward(int clicks)
 {
-    const int limit = clicks == 0 ? 1000 : clicks;
-    for (int n = 0; n < limit && !failed_ && !programEnd_.ended(); ++n) {
+    for (int n = 0;
+         (clicks == 0 || n < clicks) && actionsTaken_ < actionLimit_ && !failed_ && !programEnd_.ended();
+         ++n) {
         Halvern &m = w();
         if (!usable(m, m.btnChangePeriod))
             return;

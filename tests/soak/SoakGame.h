@@ -126,6 +126,7 @@ private:
     bool restarted_ = false;             // the current action began a game afresh
     bool failed_ = false;
     int actionsTaken_ = 0;
+    int actionLimit_ = 0;
     std::map<std::string, int> tally_;
 };
 
