@@ -27,11 +27,13 @@ uint64_t fromEnvironment(const char *name, uint64_t fallback)
     return std::strtoull(value, nullptr, 10);
 }
 
-constexpr uint64_t kDefaultSeed = 20261210;
+// The test command's runs: three of 150 actions from this seed take Daily and Tick games at both
+// levels through fills, margin calls, hostile quantities, "&Hold", "&Cancel Order", both reports, a
+// scheme change, "&Restart", "&Play Again", a game to its end and "&End" (the tally printed at the end
+// says what a run took).
+constexpr uint64_t kDefaultSeed = 23;
 constexpr int kDefaultGames = 3;
-// Actions of one run at most. A few hundred hold a whole game of a month; a long run gives more, so that
-// its runs hold several whole games of any length.
-constexpr int kDefaultActions = 250;
+constexpr int kDefaultActions = 150;
 // A long run goes on past a failing seed to find others, up to this many.
 constexpr int kFailingSeedsReported = 5;
 
