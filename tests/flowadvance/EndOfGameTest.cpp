@@ -2,6 +2,7 @@
 
 #include "flow/ui/EndOfGame.h"
 
+
 namespace tarvello::test {
 namespace {
 
@@ -242,6 +243,35 @@ TEST_F(EndCommand, TheSummaryShownDuringAGame)
     EXPECT_EQ(state.clock.restartMode, 0);
     EXPECT_EQ(w().LabelDay->caption(), "Date: 1/24/1991");
     EXPECT_TRUE(w().btnTrade->enabled());
+}
+
+// Game > "&Restart" leaves the end-of-game window up while the game goes on. Played to its end and
+// started again from the game-over window, the game stands before its first period when "&Continue"
+// of the window still up is pressed: no End command waits for that window, so the main window is
+// usable again at once.
+TEST_F(EndCommand, ContinueOfASummaryNobodyWaitsFor)
+{
+    addDailyCloses(fixture, dailyDays());
+    beginNewGame({Month});
+    forward();
+    forward();
+    w().mnuNewGame->click();
+    frmEndofGame &summary = forms.get<frmEndofGame>();
+    ASSERT_TRUE(summary.visible());
+    answerSummaries(QStringLiteral("btnPlayAgain"));
+    forwardToTheEnd();
+    ASSERT_EQ(showsOf(QStringLiteral("frmGameOver")).size(), 1u);
+    ASSERT_EQ(state.clock.tradeDay, 0);
+    ASSERT_TRUE(summary.visible());
+
+    summary.btnContinue->click();
+    EXPECT_FALSE(summary.visible());
+    EXPECT_TRUE(w().enabled());
+    EXPECT_TRUE(w().mnuGame->enabled() && w().mnuSettings->enabled());
+    EXPECT_TRUE(w().btnChangePeriod->enabled());
+    forward();
+    EXPECT_EQ(state.clock.tradeDay, 1);
+    EXPECT_EQ(w().LabelDay->caption(), "Date: 1/24/1991");
 }
 
 } // namespace
