@@ -274,5 +274,30 @@ TEST_F(EndCommand, ContinueOfASummaryNobodyWaitsFor)
     EXPECT_EQ(w().LabelDay->caption(), "Date: 1/24/1991");
 }
 
+// The level menu counts as a game started, so Game > "&End" before any game offers "&Play Again".
+// With no game set up there is nothing to play again: it begins a new game as Game > "&Start" does,
+// through the options dialog. "&Begin" sets the game up; cancelled, the program stays idle with
+// "&Forward" off.
+TEST_F(EndCommand, PlayAgainBeforeAnyGameIsANewGame)
+{
+    addDailyCloses(fixture, dailyDays());
+    for (bool begin : {false, true}) {
+        SCOPED_TRACE(begin ? "&Begin" : "cancelled");
+        w().mnuLevel[0]->click(); // Options > Level > "&Novice"
+        host.answerNext(ScriptedModalHost::click(QStringLiteral("btnRestartGame")));
+        host.answerNext(ScriptedModalHost::click(begin ? QStringLiteral("cmdBegin") : QStringLiteral("cmdReset")));
+        w().mnuEnd->click();
+        ASSERT_FALSE(programEnd.ended());
+        EXPECT_EQ(host.shows().back().form, "frmTimePeriod");
+        EXPECT_FALSE(forms.get<frmEndofGame>().visible());
+        EXPECT_TRUE(w().enabled() && w().mnuGame->enabled());
+        EXPECT_EQ(state.clock.gameDataLoaded, begin);
+        EXPECT_EQ(w().btnChangePeriod->enabled(), begin);
+        EXPECT_EQ(w().mnuNewGame->caption(), begin ? "&Restart" : "&Start");
+        forward();
+        EXPECT_EQ(state.clock.tradeDay, begin ? 1 : 0);
+    }
+}
+
 } // namespace
 } // namespace tarvello::test

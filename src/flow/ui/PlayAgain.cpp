@@ -9,6 +9,7 @@
 #include "flow/ui/GameLoad.h"
 #include "flow/ui/GameReset.h"
 #include "flow/ui/MenuEnabling.h"
+#include "flow/ui/NewGame.h"
 #include "flow/ui/SettingsMenus.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
@@ -118,6 +119,14 @@ void playAgain(App &app, Summary from)
     Halvern &w = app.main();
     GameState &state = app.state;
     AccountState &account = state.account;
+    if (state.settings.optionsChosen == 0) {
+        // No game has been set up (the level menu alone counts as a game started), so there is no
+        // period to play again: the player gets a new game, as Game > "&Start" begins one.
+        summaryWindow(app, from).setVisible(false);
+        forms::doEvents();
+        mnuNewGame_Click(app);
+        return;
+    }
     if (from == Summary::EndOfGame)
         w.setEnabled(false);
     summaryWindow(app, from).setVisible(false);
