@@ -2,6 +2,7 @@
 
 #include "flow/ui/EndOfGame.h"
 
+#include <functional>
 
 namespace tarvello::test {
 namespace {
@@ -296,6 +297,47 @@ TEST_F(EndCommand, PlayAgainBeforeAnyGameIsANewGame)
         EXPECT_EQ(w().mnuNewGame->caption(), begin ? "&Restart" : "&Start");
         forward();
         EXPECT_EQ(state.clock.tradeDay, begin ? 1 : 0);
+    }
+}
+
+// "&Play Again" with a history report open, from either summary window: the charts come back with
+// the instrument list and the chart menus, as a new game at Expert has them.
+TEST_F(EndCommand, PlayAgainWithAReportOpenShowsTheInstrumentList)
+{
+    addDailyCloses(fixture, dailyDays());
+    const struct {
+        const char *window;
+        std::function<void()> playAgain;
+    } ways[] = {
+        {"frmEndofGame",
+         [this] {
+             host.answerNext(ScriptedModalHost::click(QStringLiteral("btnRestartGame")));
+             w().mnuEnd->click();
+         }},
+        // However the game ended, its game-over window answered with "&Play Again".
+        {"frmGameOver",
+         [this] {
+             host.answerNext(ScriptedModalHost::click(QStringLiteral("btnPlayAgain")));
+             forms.get<frmGameOver>().showModal(&w());
+         }},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.window);
+        beginNewGame({Month});
+        ASSERT_TRUE(w().cboCommodity->visible());
+        forward();
+        placeOrder(Instrument::Oil, OrderSide::Buy, QStringLiteral("2"));
+        w().btnTradeHist->click();
+        ASSERT_TRUE(w().TradeGrid->visible());
+        ASSERT_FALSE(w().cboCommodity->visible());
+
+        way.playAgain();
+        EXPECT_EQ(host.shows().back().form, way.window);
+        EXPECT_EQ(state.clock.tradeDay, 0);
+        EXPECT_FALSE(w().TradeGrid->visible());
+        EXPECT_TRUE(w().GraphLeft->visible() && w().GraphRight->visible());
+        EXPECT_TRUE(w().cboCommodity->visible());
+        EXPECT_TRUE(w().mnuGraphOpt->enabled() && w().mnuGraphType->enabled());
     }
 }
 

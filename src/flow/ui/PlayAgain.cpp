@@ -153,7 +153,16 @@ void playAgain(App &app, Summary from)
     resetDayLabels(w);
     recolourMarketLabels(w);
     showMarketLabels(w, state.settings.level);
+    const bool reportOpen = w.LabelTH->visible() || w.LabelNH->visible();
     closeReports(w, state.settings.level);
+    // The chart controls a report had put away come back as a new game has them: the instrument list
+    // at Expert once a period has been chosen, and the chart menus where closing the report gives them
+    // back.
+    w.cboCommodity->setVisible(state.settings.level == Level::Expert && state.settings.gameYear != 0);
+    if (reportOpen && state.settings.level == Level::Expert) {
+        w.mnuGraphOpt->setEnabled(true);
+        w.mnuGraphType->setEnabled(true);
+    }
     account.score = static_cast<float>(account.unrealizedPL + account.realizedPL);
     w.lblScore->setCaption(dollarsText(account.unrealizedPL + account.realizedPL));
     // Every settings item, the data kind's among them: the next game may take other options.
