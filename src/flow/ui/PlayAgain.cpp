@@ -119,9 +119,9 @@ void playAgain(App &app, Summary from)
     Halvern &w = app.main();
     GameState &state = app.state;
     AccountState &account = state.account;
-    if (state.settings.optionsChosen == 0) {
-        // No game has been set up (the level menu alone counts as a game started), so there is no
-        // period to play again: the player gets a new game, as Game > "&Start" begins one.
+    if (state.settings.optionsChosen == 0 && !state.clock.gameDataLoaded && state.clock.tradeDay == 0) {
+        // No game has been set up, loaded or played (the level menu alone counts as a game started), so
+        // there is no period to play again: the player gets a new game, as Game > "&Start" begins one.
         summaryWindow(app, from).setVisible(false);
         forms::doEvents();
         mnuNewGame_Click(app);
