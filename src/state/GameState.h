@@ -41,6 +41,9 @@ struct GameClock {
     // RestartMode: 1 once "&Play Again" has restarted the game, until the code that showed the summary
     // window has seen it.
     int16_t restartMode = 0;
+    // The End command waits for the end-of-game window's answer: it, not "&Continue", gives the main
+    // window back.
+    bool endCommandWaiting = false;
     // AdvanceInProgress: true while a "&Forward" click opens the next period, in either kind of game;
     // the click lays out "&Forward", "&Trade" and the reports itself.
     bool advanceInProgress = false;

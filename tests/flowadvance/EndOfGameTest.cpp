@@ -2,6 +2,8 @@
 
 #include "flow/ui/EndOfGame.h"
 
+#include <functional>
+
 namespace tarvello::test {
 namespace {
 
@@ -242,6 +244,101 @@ TEST_F(EndCommand, TheSummaryShownDuringAGame)
     EXPECT_EQ(state.clock.restartMode, 0);
     EXPECT_EQ(w().LabelDay->caption(), "Date: 1/24/1991");
     EXPECT_TRUE(w().btnTrade->enabled());
+}
+
+// Game > "&Restart" leaves the end-of-game window up while the game goes on. Played to its end and
+// started again from the game-over window, the game stands before its first period when "&Continue"
+// of the window still up is pressed: no End command waits for that window, so the main window is
+// usable again at once.
+TEST_F(EndCommand, ContinueOfASummaryNobodyWaitsFor)
+{
+    addDailyCloses(fixture, dailyDays());
+    beginNewGame({Month});
+    forward();
+    forward();
+    w().mnuNewGame->click();
+    frmEndofGame &summary = forms.get<frmEndofGame>();
+    ASSERT_TRUE(summary.visible());
+    answerSummaries(QStringLiteral("btnPlayAgain"));
+    forwardToTheEnd();
+    ASSERT_EQ(showsOf(QStringLiteral("frmGameOver")).size(), 1u);
+    ASSERT_EQ(state.clock.tradeDay, 0);
+    ASSERT_TRUE(summary.visible());
+
+    summary.btnContinue->click();
+    EXPECT_FALSE(summary.visible());
+    EXPECT_TRUE(w().enabled());
+    EXPECT_TRUE(w().mnuGame->enabled() && w().mnuSettings->enabled());
+    EXPECT_TRUE(w().btnChangePeriod->enabled());
+    forward();
+    EXPECT_EQ(state.clock.tradeDay, 1);
+    EXPECT_EQ(w().LabelDay->caption(), "Date: 1/24/1991");
+}
+
+// The level menu counts as a game started, so Game > "&End" before any game offers "&Play Again".
+// With no game set up there is nothing to play again: it begins a new game as Game > "&Start" does,
+// through the options dialog. "&Begin" sets the game up; cancelled, the program stays idle with
+// "&Forward" off.
+TEST_F(EndCommand, PlayAgainBeforeAnyGameIsANewGame)
+{
+    addDailyCloses(fixture, dailyDays());
+    for (bool begin : {false, true}) {
+        SCOPED_TRACE(begin ? "&Begin" : "cancelled");
+        w().mnuLevel[0]->click(); // Options > Level > "&Novice"
+        host.answerNext(ScriptedModalHost::click(QStringLiteral("btnRestartGame")));
+        host.answerNext(ScriptedModalHost::click(begin ? QStringLiteral("cmdBegin") : QStringLiteral("cmdReset")));
+        w().mnuEnd->click();
+        ASSERT_FALSE(programEnd.ended());
+        EXPECT_EQ(host.shows().back().form, "frmTimePeriod");
+        EXPECT_FALSE(forms.get<frmEndofGame>().visible());
+        EXPECT_TRUE(w().enabled() && w().mnuGame->enabled());
+        EXPECT_EQ(state.clock.gameDataLoaded, begin);
+        EXPECT_EQ(w().btnChangePeriod->enabled(), begin);
+        EXPECT_EQ(w().mnuNewGame->caption(), begin ? "&Restart" : "&Start");
+        forward();
+        EXPECT_EQ(state.clock.tradeDay, begin ? 1 : 0);
+    }
+}
+
+// "&Play Again" with a history report open, from either summary window: the charts come back with
+// the instrument list and the chart menus, as a new game at Expert has them.
+TEST_F(EndCommand, PlayAgainWithAReportOpenShowsTheInstrumentList)
+{
+    addDailyCloses(fixture, dailyDays());
+    const struct {
+        const char *window;
+        std::function<void()> playAgain;
+    } ways[] = {
+        {"frmEndofGame",
+         [this] {
+             host.answerNext(ScriptedModalHost::click(QStringLiteral("btnRestartGame")));
+             w().mnuEnd->click();
+         }},
+        // However the game ended, its game-over window answered with "&Play Again".
+        {"frmGameOver",
+         [this] {
+             host.answerNext(ScriptedModalHost::click(QStringLiteral("btnPlayAgain")));
+             forms.get<frmGameOver>().showModal(&w());
+         }},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.window);
+        beginNewGame({Month});
+        ASSERT_TRUE(w().cboCommodity->visible());
+        forward();
+        placeOrder(Instrument::Oil, OrderSide::Buy, QStringLiteral("2"));
+        w().btnTradeHist->click();
+        ASSERT_TRUE(w().TradeGrid->visible());
+        ASSERT_FALSE(w().cboCommodity->visible());
+
+        way.playAgain();
+        EXPECT_EQ(host.shows().back().form, way.window);
+        EXPECT_EQ(state.clock.tradeDay, 0);
+        EXPECT_FALSE(w().TradeGrid->visible());
+        EXPECT_TRUE(w().GraphLeft->visible() && w().GraphRight->visible());
+        EXPECT_TRUE(w().cboCommodity->visible());
+        EXPECT_TRUE(w().mnuGraphOpt->enabled() && w().mnuGraphType->enabled());
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,39 @@ TEST_F(Registry, TheOuterSizeIsTheClientAreaAndTheFrame)
     owner.setTwipTop(300);
     EXPECT_EQ(owner.twipLeft(), 1500);
     EXPECT_EQ(owner.pos(), QPoint(100, 20));
+}
+
+// Left and Top are the outer frame's, so that a window at 0, 0 shows its title bar and close box: the
+// client area lies inside the frame, whether the window was placed before its native window was made,
+// after that but before it was shown, or while on screen.
+TEST_F(Registry, LeftAndTopPlaceTheOuterFrame)
+{
+    enum class When { BeforeTheNativeWindow, BeforeItShows, OnScreen };
+    for (When when : {When::BeforeTheNativeWindow, When::BeforeItShows, When::OnScreen}) {
+        SCOPED_TRACE(static_cast<int>(when));
+        frmOwner &owner = forms.get<frmOwner>();
+        const auto place = [&] {
+            owner.setTwipLeft(1500);
+            owner.setTwipTop(300);
+        };
+        if (when == When::BeforeItShows)
+            (void)owner.winId();
+        if (when != When::OnScreen)
+            place();
+        owner.showModeless();
+        QCoreApplication::processEvents();
+        if (when == When::OnScreen)
+            place();
+        (void)owner.grab(); // paints the window
+        QCoreApplication::processEvents();
+
+        const QMargins frame = owner.windowHandle()->frameMargins();
+        ASSERT_GT(frame.top(), 0); // the test platform frames its windows
+        EXPECT_EQ(owner.frameGeometry().topLeft(), QPoint(100, 20));
+        EXPECT_EQ(owner.pos(), QPoint(100, 20));
+        EXPECT_EQ(owner.geometry().topLeft(), QPoint(100 + frame.left(), 20 + frame.top()));
+        forms.unload<frmOwner>();
+    }
 }
 
 TEST(EventLoopModalHost, AModalShowReturnsOnceTheWindowIsHiddenOrUnloaded)

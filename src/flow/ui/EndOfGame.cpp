@@ -113,7 +113,9 @@ void mnuEnd_Click(App &app)
     // Shown without waiting by Game > "&Restart", the window now waits for the answer.
     if (window.visible())
         window.setVisible(false);
+    state.clock.endCommandWaiting = true;
     window.showModal(&w);
+    state.clock.endCommandWaiting = false;
     if (app.programEnd.ended())
         return; // "&End"
 
@@ -181,6 +183,10 @@ void btnContinue_Click(App &app)
     const int16_t year = state.settings.gameYear;
     if (year >= kFirstGameYear && year <= kLastGameYear && state.clock.gameDataLoaded)
         w.btnChangePeriod->setEnabled(true);
+    // The End command gives the main window back once this window has gone. Shown by Game > "&Restart"
+    // and left up while the game was played again, the window has nobody waiting for it.
+    if (!state.clock.endCommandWaiting)
+        w.setEnabled(true);
 }
 
 void btnExit_Click(App &app)

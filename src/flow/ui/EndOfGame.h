@@ -36,7 +36,7 @@ void Form_Unload(App &app, int16_t &cancel); // closing the window other than by
 namespace endofgame {                // frmEndofGame
 void Form_Activate(App &app);        // refreshes the summary and colours the window
 void btnContinue_Click(App &app);    // "&Continue": back to the game where it stood
-void btnRestartGame_Click(App &app); // "&Play Again"
+void btnRestartGame_Click(App &app); // "&Play Again"; before any game was set up, a new game
 void btnExit_Click(App &app);        // "&End"
 } // namespace endofgame
 

@@ -9,6 +9,7 @@
 #include "flow/ui/GameLoad.h"
 #include "flow/ui/GameReset.h"
 #include "flow/ui/MenuEnabling.h"
+#include "flow/ui/NewGame.h"
 #include "flow/ui/SettingsMenus.h"
 #include "orders/ui/TradeStage.h"
 #include "platform/forms/FormRegistry.h"
@@ -118,6 +119,14 @@ void playAgain(App &app, Summary from)
     Halvern &w = app.main();
     GameState &state = app.state;
     AccountState &account = state.account;
+    if (state.settings.optionsChosen == 0 && !state.clock.gameDataLoaded && state.clock.tradeDay == 0) {
+        // No game has been set up, loaded or played (the level menu alone counts as a game started), so
+        // there is no period to play again: the player gets a new game, as Game > "&Start" begins one.
+        summaryWindow(app, from).setVisible(false);
+        forms::doEvents();
+        mnuNewGame_Click(app);
+        return;
+    }
     if (from == Summary::EndOfGame)
         w.setEnabled(false);
     summaryWindow(app, from).setVisible(false);
@@ -144,7 +153,16 @@ void playAgain(App &app, Summary from)
     resetDayLabels(w);
     recolourMarketLabels(w);
     showMarketLabels(w, state.settings.level);
+    const bool reportOpen = w.LabelTH->visible() || w.LabelNH->visible();
     closeReports(w, state.settings.level);
+    // The chart controls a report had put away come back as a new game has them: the instrument list
+    // at Expert once a period has been chosen, and the chart menus where closing the report gives them
+    // back.
+    w.cboCommodity->setVisible(state.settings.level == Level::Expert && state.settings.gameYear != 0);
+    if (reportOpen && state.settings.level == Level::Expert) {
+        w.mnuGraphOpt->setEnabled(true);
+        w.mnuGraphType->setEnabled(true);
+    }
     account.score = static_cast<float>(account.unrealizedPL + account.realizedPL);
     w.lblScore->setCaption(dollarsText(account.unrealizedPL + account.realizedPL));
     // Every settings item, the data kind's among them: the next game may take other options.

@@ -9,8 +9,66 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tarvello::forms {
+
+namespace {
+
+// Left and Top place the outer frame. A window manager frames a window only once it is mapped, and a
+// native window made before it was placed keeps its client area where it was put: on X11 the title
+// bar and close box then lie above the screen's edge. Until the window shows on screen its frame is
+// placed once more, at the first paint, when the frame is known.
+class FramePlacement final : public QObject {
+public:
+    FramePlacement(Form &form, QPoint at) : QObject(&form), window_(form), client_(*form.client()), at_(at)
+    {
+        client_.installEventFilter(this);
+    }
+    bool pending() const { return pending_; }
+    void setTarget(QPoint at) { at_ = at; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint || watched != &client_)
+            return false;
+        const QWindow *handle = window_.windowHandle();
+        if (handle && handle->isExposed()) {
+            if (handle->framePosition() != at_)
+                window_.move(at_);
+            client_.removeEventFilter(this);
+            pending_ = false;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget &window_;
+    QWidget &client_;
+    QPoint at_;
+    bool pending_ = true;
+};
+
+void placeFrame(Form &form, QPoint at)
+{
+    // Before the native window exists a top-level's position is its frame's; once it is exposed the
+    // frame is known. Either way move() places the frame; in between it may not, so it is done again.
+    form.move(at);
+    const QWindow *window = form.windowHandle();
+    if (window && window->isExposed())
+        return;
+    for (QObject *child : form.children()) {
+        if (auto *placement = dynamic_cast<FramePlacement *>(child); placement && placement->pending()) {
+            placement->setTarget(at);
+            return;
+        }
+    }
+    new FramePlacement(form, at);
+}
+
+} // namespace
 
 Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips)
     : layout_(new QVBoxLayout(this)), client_(new QWidget(this)), clientWidth_(clientWidthTwips),
@@ -80,13 +138,13 @@ int Form::twipHeight() const
 void Form::setTwipLeft(int left)
 {
     left_ = left;
-    move(twipsToPixels(left_), twipsToPixels(top_));
+    placeFrame(*this, QPoint(twipsToPixels(left_), twipsToPixels(top_)));
 }
 
 void Form::setTwipTop(int top)
 {
     top_ = top;
-    move(twipsToPixels(left_), twipsToPixels(top_));
+    placeFrame(*this, QPoint(twipsToPixels(left_), twipsToPixels(top_)));
 }
 
 void Form::setTwipWidth(int width)
