@@ -265,8 +265,7 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
                     b->click();
                 });
         };
-        if (!(kAvoidKnownWindowFaults && state_.clock.tradeDay == 0))
-            summaryButton(summary.btnContinue, 6, false);
+        summaryButton(summary.btnContinue, 6, false);
         summaryButton(summary.btnRestartGame, 4, true);
         summaryButton(summary.btnExit, 2, false);
     }
@@ -443,9 +442,7 @@ void SoakGame::answerSummary(forms::Form &form)
         return;
     }
     auto &summary = static_cast<frmEndofGame &>(form);
-    // Before any game is set up there is no game to play again.
-    const bool playAgain = summary.btnRestartGame->enabled() &&
-                           !(kAvoidKnownWindowFaults && state_.settings.dataType == DataKind::None);
+    const bool playAgain = summary.btnRestartGame->enabled();
     const double draw = std::uniform_real_distribution<double>(0.0, 1.0)(sequence_);
     if (draw < 0.25 && playAgain) {
         log_.push_back("  end of game: Play Again");

@@ -27,13 +27,6 @@ class frmEndofGame;
 
 namespace tarvello::test {
 
-// Two faults of the window flow are known and being mended elsewhere: "&Continue" of the end-of-game
-// window that Game > "&Restart" left open, once the game is back at its period 0, leaves the main
-// window disabled for good; and "&Play Again" before any game has been set up loads a game of no data
-// kind, so "&Forward" is enabled and dead. While this is true the soak does not take those two steps
-// (its checks stay the same); once both are mended, set it to false so that the soak takes them too.
-inline constexpr bool kAvoidKnownWindowFaults = true;
-
 // The game's draws: a reseed from the clock takes the next number of the soak's own sequence
 // instead, so that one seed always plays the same game.
 class ReplayableRandom final : public RandomSource {
