@@ -25,7 +25,8 @@ int main(int argc, char *argv[])
     tarvello::SystemClock clock;
     tarvello::App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
     tarvello::help::HelpWindow help(tarvello::help::helpPages());
-    tarvello::print::DefaultPrinter printer;
+    tarvello::print::CupsSpooler spooler;
+    tarvello::print::DefaultPrinter printer(spooler);
     game.help = &help;
     game.printer = &printer;
     tarvello::connectWindows(game);

@@ -60,9 +60,23 @@ void roundTo(Decimal &d, int places)
     trimZeros(d);
 }
 
-// The shortest decimal that reads back as the same Single or Double, then cut to 7 or 15 significant
-// digits half away from zero, so the Single 110.15625 is 110.1563. to_chars ignores the locale that
-// Qt installs, so the point is always ".".
+// A Single's shortest decimal form never needs more than 9 significant digits: cutting to 9 keeps it
+// whole.
+constexpr int kSingleShortest = 9;
+// The general number text cuts a Single to 7 digits, a Double to 15.
+constexpr int kSingleGeneral = 7;
+constexpr int kDoubleDigits = 15;
+
+// A named format or a digit pattern starts from the Single's own shortest form, so 100951.25 keeps
+// its cents; only the general number text (no pattern) is cut to 7 digits.
+int singleDigits(QStringView pattern)
+{
+    return pattern.trimmed().isEmpty() ? kSingleGeneral : kSingleShortest;
+}
+
+// The shortest decimal that reads back as the same Single or Double, then cut to `significant`
+// digits half away from zero, so the Single 110.15625 cut to 7 is 110.1563. to_chars ignores the
+// locale that Qt installs, so the point is always ".".
 template <typename T> Decimal toDecimal(T x, int significant)
 {
     Decimal d;
@@ -289,22 +303,22 @@ std::optional<double> parseNumber(QStringView text)
 
 QString format(double value, QStringView pattern)
 {
-    return formatDecimal(toDecimal(value, 15), value, pattern);
+    return formatDecimal(toDecimal(value, kDoubleDigits), value, pattern);
 }
 
 QString format(float value, QStringView pattern)
 {
-    return formatDecimal(toDecimal(value, 7), value, pattern);
+    return formatDecimal(toDecimal(value, singleDigits(pattern)), value, pattern);
 }
 
 QString str(float value)
 {
-    return std::isfinite(value) ? generalText(toDecimal(value, 7)) : nonFinite(value);
+    return std::isfinite(value) ? generalText(toDecimal(value, kSingleGeneral)) : nonFinite(value);
 }
 
 QString str(double value)
 {
-    return std::isfinite(value) ? generalText(toDecimal(value, 15)) : nonFinite(value);
+    return std::isfinite(value) ? generalText(toDecimal(value, kDoubleDigits)) : nonFinite(value);
 }
 
 double readBack(QStringView text)
@@ -398,12 +412,12 @@ template <typename T> double roundThroughFormat(T value, QStringView pattern, in
 
 double roundFormat(double value, QStringView pattern)
 {
-    return roundThroughFormat(value, pattern, 15);
+    return roundThroughFormat(value, pattern, kDoubleDigits);
 }
 
 double roundFormat(float value, QStringView pattern)
 {
-    return roundThroughFormat(value, pattern, 7);
+    return roundThroughFormat(value, pattern, singleDigits(pattern));
 }
 
 bool isNumeric(QStringView text)

@@ -100,8 +100,8 @@ void loadTick(GameState &state, int t, MarketHooks &hooks)
     raw.oil = price(Instrument::Oil);
     if (state.settings.level != Level::Novice) {
         raw.gold = price(Instrument::Gold);
-        // Widened first: a float is formatted to seven significant digits, and a price above 100 in
-        // 32nds needs eight (115 11/32 is 115.34375), so it would be rounded twice.
+        // Widened first and rounded as a Double: a price above 100 in 32nds needs eight digits
+        // (115 11/32 is 115.34375), which the Double keeps exactly.
         const double tbond = price(Instrument::TBond);
         raw.tbond = static_cast<float>(vb::roundFormat(tbond, u"#,###.#####"));
         raw.sp500 = price(Instrument::SP500);

@@ -344,16 +344,16 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
 namespace {
 
 // A price rounded to `places` decimals (2 or 6) as the game's formats round it: half away from zero on
-// the value's decimal form (a Single's shortest form cut to 7 digits, a Double's to 15), the text read
+// the value's decimal form (a Single's shortest form, a Double's cut to 15 digits), the text read
 // back as the nearest Double. The decimal form lies within a hair of the binary value, so wherever the
 // scaled value is further than that from a half step the two round alike, and the binary value is
 // rounded directly; only a value within reach of a half step goes through the format.
 template <typename T> double roundLikeFormat(T value, int places, QStringView pattern)
 {
     // How far the decimal form may lie from the value, relative to it: half a unit in the last place
-    // of T, and half a unit in the last digit kept (10^(1 - 7) or 10^(1 - 15)), each taken twice over.
+    // of T, and for a Double half a unit in the 15th digit (10^(1 - 15)), each taken twice over.
     constexpr double unit = std::numeric_limits<T>::epsilon();
-    constexpr double cut = std::is_same_v<T, float> ? 1e-6 : 1e-14;
+    constexpr double cut = std::is_same_v<T, float> ? 0.0 : 1e-14;
     const double scale = places == 2 ? 1e2 : 1e6;
     const double scaled = static_cast<double>(value) * scale;
     const double size = std::fabs(scaled);

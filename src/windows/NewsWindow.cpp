@@ -17,6 +17,7 @@ frmNewsDisplay::frmNewsDisplay() : Form(QStringLiteral("frmNewsDisplay"), 5895, 
     Labelnews = new forms::Label(client(), QStringLiteral("Labelnews"), QStringLiteral("lblNews"));
     Labelnews->setTwipRect({0, 0, 1215, 495});
     Labelnews->setOpaque(true);
+    Labelnews->setScrolls(true); // a story longer than the label's height scrolls rather than lose its end
 }
 
 } // namespace tarvello

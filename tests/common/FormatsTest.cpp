@@ -92,7 +92,7 @@ TEST(Formats, DigitPatterns)
         {110.15625, false, u"#,###.#0#####", u"110.15625"},
         {64.5, false, u"#,###.#0#####", u"64.50"},
         {1.123456789, false, u"#,###.#0#####", u"1.1234568"},
-        {110.15625, true, u"#,###.#0#####", u"110.1563"}, // a Single keeps 7 digits
+        {110.15625, true, u"#,###.#0#####", u"110.15625"}, // a Single's own shortest form
         {6.1225, false, u"#,##.#0##", u"6.1225"},
         {6.12, false, u"#,##.#0##", u"6.12"},
         {1234.56789, false, u"#,##.#0##", u"1,234.5679"},
@@ -120,6 +120,40 @@ TEST(Formats, DigitPatterns)
     // Whole numbers of any width format without a cast at the call.
     EXPECT_EQ(format(int16_t(-1234), u"#,##0"), u"-1,234");
     EXPECT_EQ(format(1000, u"#,##0"), u"1,000");
+}
+
+TEST(Formats, SinglesStartFromTheirShortestFormInNamedFormatsAndPatterns)
+{
+    // The shortest text that reads back as the same Single is what gets rounded: a cut to 7 digits
+    // first would lose the cents of 100951.25 (100951.3) and round twice.
+    expectFormats({
+        {100951.25, true, u"Standard", u"100,951.25"},
+        {100951.25, true, u"standard", u"100,951.25"},
+        {100951.25, true, u"currency", u"$100,951.25"},
+        {-100951.25, true, u"currency", u"($100,951.25)"},
+        {-100951.25, true, u"Standard", u"-100,951.25"},
+        {100951.25, true, u"#,##0.00", u"100,951.25"},
+        {100951.25, true, u"#,##0", u"100,951"},
+        {123456.789, true, u"standard", u"123,456.79"}, // the Single is 123456.7890625
+        {0.1, true, u"standard", u"0.10"},
+        {0.1, true, u"#,###.#0####", u".10"},
+        {1e7, true, u"standard", u"10,000,000.00"},
+        {16777217, true, u"standard", u"16,777,216.00"}, // the nearest Single is 16777216
+        {16777217, true, u"#,##0", u"16,777,216"},
+        {2.675, true, u"standard", u"2.68"},  // the Single is 2.67499995…, its shortest form 2.675
+        {-2.675, true, u"currency", u"($2.68)"},
+        {1.005, true, u"standard", u"1.01"},  // the Single is 1.00499999…
+        {0.125, true, u"standard", u"0.13"},  // a half at the rounding digit goes away from zero
+        {-0.125, true, u"standard", u"-0.13"},
+        {99999.995, true, u"standard", u"99,999.99"}, // the Single is 99999.9921875, shortest 99999.99
+        {0.0375, true, u"Percent", u"3.75%"},
+        {100.0078125, true, u"#,###.#0####", u"100.00781"},
+        {100.0078125, true, u"#,###.#0###", u"100.00781"},
+        {100951.25, true, u"", u"100951.3"}, // the general text keeps 7 digits
+    });
+    EXPECT_EQ(str(100951.25f), u"100951.3");
+    EXPECT_EQ(roundFormat(100951.25f, u"currency"), 100951.25);
+    EXPECT_EQ(roundFormat(100951.25f, u""), 100951.3);
 }
 
 TEST(Formats, NonFiniteValuesDoNotCrash)

@@ -459,5 +459,33 @@ TEST_F(HistoryReport, NoTradesOnlySaysSo)
     EXPECT_TRUE(w().mnuGraphOpt->enabled());
 }
 
+TEST(TradeHistoryPrices, AFillShowsThePriceItsSingleRecordHolds)
+{
+    // The record keeps the price as a Single; its cell shows that Single's own decimal form, rounded
+    // as the column's format says, never a 7-digit cut of it.
+    const struct {
+        Instrument security;
+        float price;
+        const char *cell;
+    } cases[] = {
+        {Instrument::TBond, 100.0078125f, " $100.00781"}, // 100 1/128: the shortest form has 8 digits
+        {Instrument::TBond, 110.15625f, " $110.15625"},
+        {Instrument::TBond, 97.5f, " $97.50"},
+        {Instrument::Soybean, 5.805f, " $5.805"},
+        {Instrument::SP500, 100951.25f, "$100,951.25"},
+        {Instrument::Gold, 123456.789f, "$123,456.79"},
+    };
+    for (const auto &c : cases) {
+        TradeRecord record;
+        record.tradeNumber = 1;
+        record.tradeDay = 1;
+        record.security = c.security;
+        record.transaction = QStringLiteral("Buy");
+        record.units = 1;
+        record.price = c.price;
+        EXPECT_EQ(TradeHistoryRow(record, 1, DataKind::Daily)[6], QLatin1String(c.cell)) << c.price;
+    }
+}
+
 } // namespace
 } // namespace tarvello::test

@@ -7,6 +7,11 @@
 #include "support/FixtureDb.h"
 #include "windows/NewsWindow.h"
 
+#include <QScrollBar>
+#include <QTextLayout>
+
+#include <cmath>
+
 namespace tarvello::test {
 namespace {
 
@@ -147,6 +152,69 @@ TEST_F(BackgroundStory, AnnualAndDailyMarksFollowTheirOwnClickCounts)
     }
     EXPECT_EQ(state.news.annualNewsClicks, 2);
     EXPECT_EQ(state.news.dailyNewsClicks, 3);
+}
+
+// The height a text takes laid out in a font, wrapped at words within a width, as a label draws it.
+int wrappedHeight(QString text, const QFont &font, int width)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return static_cast<int>(std::ceil(height));
+}
+
+TEST_F(NewsWindow, AStoryTooLongForTheLabelScrollsAndLosesNothing)
+{
+    // A release short enough for the label, in three paragraphs: its lines need more height than the
+    // label has.
+    const QString longStory = QStringLiteral(
+        "First-time claims for unemployment benefits came to 314,000 last week, down 5,000 from the week "
+        "before. The four-week average, which smooths out weekly swings, was little changed. Claims have "
+        "stayed in a narrow range for several weeks, pointing to a steady labour market.\r\n\r\nGold edged "
+        "lower, with dealers reporting light selling from investors. Floor brokers reported light volume "
+        "in the minutes after the release.\r\n\r\nSome analysts said the report made a change in interest "
+        "rates at the next policy meeting more likely. Stock index futures fell as traders weighed what "
+        "the numbers mean for interest rates. Traders noted that the figures matched the tone of recent "
+        "surveys of business conditions.");
+    const QString shortStory = QStringLiteral("Gold edged lower, with dealers reporting light selling.");
+    const struct {
+        const QString &story;
+        bool scrolls;
+    } cases[] = {{longStory, true}, {shortStory, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.story.size());
+        news().txtNewsDisplay->setText(c.story);
+        const NewsLayout layout = NewsLayoutFor(c.story.size());
+        ApplyNewsLayout(news(), layout);
+        ASSERT_TRUE(layout.inLabel);
+        const forms::Label &label = *news().Labelnews;
+        EXPECT_EQ(label.caption(), c.story);
+        EXPECT_EQ(label.twipHeight(), layout.height - 360); // the window's layout stays
+        EXPECT_EQ(wrappedHeight(c.story, label.font(), label.width()) > label.height(), c.scrolls);
+
+        const auto *bar = label.findChild<QScrollBar *>();
+        if (!c.scrolls) {
+            EXPECT_TRUE(!bar || bar->isHidden());
+            continue;
+        }
+        // The bar lies at the label's right edge and reaches the story's last line.
+        ASSERT_NE(bar, nullptr);
+        EXPECT_FALSE(bar->isHidden());
+        EXPECT_EQ(bar->x() + bar->width(), label.width());
+        EXPECT_EQ(bar->height(), label.height());
+        EXPECT_GE(bar->maximum() + label.height(), wrappedHeight(label.text(), label.font(), bar->x()));
+        EXPECT_EQ(bar->value(), 0);
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "platform/forms/VbFont.h"
 #include "windows/NotificationBox.h"
 
+#include <QTextLayout>
+
 #include <cmath>
 
 namespace tarvello::test {
@@ -185,6 +187,44 @@ TEST_F(NotificationBox, EachNoticeStartsFromTheDesign)
     EXPECT_EQ(second.control(QStringLiteral("btnOkay")).rect.top, 630);
     EXPECT_EQ(second.backColor, kBlue);
     EXPECT_EQ(second.control(QStringLiteral("Label1")).foreColor, kYellow);
+}
+
+TEST_F(NotificationBox, AWordWiderThanTheBoxBreaksSoEveryCharacterShows)
+{
+    const QString folder = QStringLiteral("C:\\Games\\") + QStringLiteral("TarvelloPriceHistoryFolder").repeated(6);
+    const QString message = QStringLiteral("futures.mdb not found in ") + folder;
+    ASSERT_GT(textWidth(folder), 6000); // wider than the widest box
+    bool checked = false;
+    host.answerNext([&](forms::Form &form) {
+        auto &box = static_cast<frmPlayerNotification &>(form);
+        const forms::Label &label = *box.Label1;
+        EXPECT_EQ(label.caption(), message);
+        // The label's text laid out with its font, wrapped at its width as it draws it: no line is
+        // wider than the label, the lines fit its height, and every character of the message is there.
+        QTextLayout layout(label.text(), label.font());
+        QTextOption option(label.alignment());
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal height = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label.width());
+            height += line.height();
+            EXPECT_LE(line.naturalTextWidth(), label.width())
+                << label.text().mid(line.textStart(), line.textLength()).toStdString();
+        }
+        layout.endLayout();
+        EXPECT_LE(height, label.height());
+        QString drawn;
+        for (const QChar c : label.text())
+            if (c.unicode() != 0x200B) // a break opportunity, drawn as nothing
+                drawn += c;
+        EXPECT_EQ(drawn, message);
+        checked = true;
+        box.btnOkay->click();
+    });
+    ShowNotification(app, QStringLiteral("Tarvello"), message, QString(), 1);
+    EXPECT_TRUE(checked);
 }
 
 } // namespace

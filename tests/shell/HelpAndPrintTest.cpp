@@ -6,6 +6,7 @@
 #include "shell/ui/HelpCommands.h"
 #include "windows/Halvern.h"
 
+#include <QFile>
 #include <QTextBrowser>
 
 #include <functional>
@@ -136,7 +137,8 @@ TEST_F(ShellTest, PrintScreenPrintsTheMainWindowOrSaysItCouldNot)
     RecordingPrinter printer;
     app.printer = &printer;
     w().mnuPrint->click();
-    EXPECT_EQ(printer.printed, std::vector<QString>{QStringLiteral("Halvern")});
+    // The client area with its controls: the menu bar is not printed.
+    EXPECT_EQ(printer.printed, std::vector<QString>{QStringLiteral("Halvern_client")});
     EXPECT_TRUE(printer.messages.empty());
 
     printer.succeeds = false;
@@ -145,6 +147,68 @@ TEST_F(ShellTest, PrintScreenPrintsTheMainWindowOrSaysItCouldNot)
     EXPECT_EQ(printer.messages[0][0], "Halvern");
     EXPECT_EQ(printer.messages[0][1], "Tarvello");
     EXPECT_EQ(printer.messages[0][2], "The form could not be printed.");
+    EXPECT_TRUE(w().enabled());
+}
+
+// The print system: it takes or refuses each job, and keeps what it was sent.
+class StandInSpooler final : public print::PrintSpooler {
+public:
+    struct Job {
+        QString printer;
+        QByteArray pdf;
+    };
+    QString defaultPrinter() override { return printer; }
+    bool submit(const QString &name, const QString &pdfFile, const QString &) override
+    {
+        QFile file(pdfFile);
+        jobs.push_back({name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+        return accepts;
+    }
+    QString printer = QStringLiteral("Office");
+    bool accepts = true;
+    std::vector<Job> jobs;
+};
+
+// The game's own printer, with its message box recorded instead of shown.
+class BoxRecordingPrinter final : public print::WindowPrinter {
+public:
+    explicit BoxRecordingPrinter(print::PrintSpooler &spooler) : printer_(spooler) {}
+    bool printWindow(QWidget &window) override { return printer_.printWindow(window); }
+    void showMessage(QWidget *owner, const QString &title, const QString &text) override
+    {
+        messages.push_back({owner ? owner->objectName() : QString(), title, text});
+    }
+    std::vector<std::array<QString, 3>> messages;
+
+private:
+    print::DefaultPrinter printer_;
+};
+
+TEST_F(ShellTest, APrinterThatRefusesTheJobIsAFailureThePlayerIsTold)
+{
+    StandInSpooler spooler;
+    BoxRecordingPrinter printer(spooler);
+    app.printer = &printer;
+    const std::array<QString, 3> failure = {QStringLiteral("Halvern"), QStringLiteral("Tarvello"),
+                                            QStringLiteral("The form could not be printed.")};
+
+    w().mnuPrint->click(); // taken: one page, no box
+    ASSERT_EQ(spooler.jobs.size(), 1u);
+    EXPECT_EQ(spooler.jobs[0].printer, "Office");
+    EXPECT_TRUE(spooler.jobs[0].pdf.startsWith("%PDF"));
+    EXPECT_TRUE(printer.messages.empty());
+
+    spooler.accepts = false; // the printer refuses the job
+    w().mnuPrint->click();
+    EXPECT_EQ(spooler.jobs.size(), 2u);
+    ASSERT_EQ(printer.messages.size(), 1u);
+    EXPECT_EQ(printer.messages[0], failure);
+
+    spooler.printer.clear(); // no printer at all: nothing is sent
+    w().mnuPrint->click();
+    EXPECT_EQ(spooler.jobs.size(), 2u);
+    ASSERT_EQ(printer.messages.size(), 2u);
+    EXPECT_EQ(printer.messages[1], failure);
     EXPECT_TRUE(w().enabled());
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Form.h"
 
+#include <QApplication>
 #include <QPalette>
 
 namespace tarvello::forms {
@@ -82,6 +83,13 @@ void Control::applyEntryColors()
     palette.setColor(QPalette::Base, toQColor(backColor_));
     palette.setColor(QPalette::Text, toQColor(foreColor_));
     widget_.setPalette(palette);
+}
+
+QPalette standardPalette(const QWidget &widget)
+{
+    QPalette standard = QApplication::palette(&widget);
+    standard.setResolveMask(~QPalette::ResolveMask(0));
+    return standard;
 }
 
 FontSpec initialFont(const QWidget *parent)

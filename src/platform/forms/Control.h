@@ -95,6 +95,10 @@ private:
     QString toolTip_;
 };
 
+// The application's standard palette with every role set, so that a widget given it keeps the
+// standard colours whatever its parent's colours are (a scroll bar inside a coloured control).
+QPalette standardPalette(const QWidget &widget);
+
 // The font a new control starts with: its window's font, as controls took the window's font at design.
 FontSpec initialFont(const QWidget *parent);
 

@@ -1,9 +1,16 @@
 #include "platform/forms/Controls.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QTextBoundaryFinder>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace tarvello::forms {
 
@@ -28,6 +35,63 @@ void run(const ClickHandler &handler)
         handler();
 }
 
+// A line break opportunity that draws nothing.
+constexpr char16_t kZeroWidthSpace = 0x200B;
+
+// The text with every word wider than `width` pixels broken before the character that would pass
+// the edge; a width of 0 or less (a label not placed yet) leaves the text alone. A pixel is kept
+// spare so that rounding in the layout never pushes a piece over the edge.
+QString breakLongWords(const QString &text, const QFont &font, int width)
+{
+    const double limit = width - 1;
+    if (limit <= 0)
+        return text;
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= limit) // all of it on one line: no word is too wide
+        return text;
+    QString out;
+    QString word;
+    const auto flush = [&] {
+        if (metrics.horizontalAdvance(word) <= limit) {
+            out += word;
+        } else {
+            QString piece;
+            QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, word);
+            qsizetype start = 0;
+            for (qsizetype next = characters.toNextBoundary(); next > 0; next = characters.toNextBoundary()) {
+                const QString character = word.mid(start, next - start);
+                if (!piece.isEmpty() && metrics.horizontalAdvance(piece + character) > limit) {
+                    out += piece + QChar(kZeroWidthSpace);
+                    piece.clear();
+                }
+                piece += character;
+                start = next;
+            }
+            out += piece;
+        }
+        word.clear();
+    };
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            flush();
+            out += c;
+        } else {
+            word += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+// The height a text takes wrapped within `width` pixels, as a label draws it.
+int wrappedHeight(const QFont &font, const QString &text, int width, Qt::Alignment alignment)
+{
+    constexpr int kTall = 1 << 20;
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, std::max(width, 1), kTall), static_cast<int>(alignment) | Qt::TextWordWrap, text)
+        .height();
+}
+
 } // namespace
 
 // --- Label ---
@@ -45,8 +109,55 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
 void Label::setCaption(const QString &caption)
 {
     caption_ = caption;
-    QLabel::setText(displayLineBreaks(caption));
+    if (scrollBar_)
+        scrollBar_->setValue(0); // a new caption is read from its start
+    layOutCaption();
     fitHeight();
+}
+
+int Label::textWidth() const
+{
+    return twipsToPixels(twipWidth());
+}
+
+void Label::layOutCaption()
+{
+    const QString lines = displayLineBreaks(caption_);
+    const int width = textWidth();
+    QString shown = breakLongWords(lines, font(), width);
+    if (scrollBar_) {
+        const int height = twipsToPixels(twipHeight());
+        const bool scroll = width > 0 && wrappedHeight(font(), shown, width, alignment()) > height;
+        if (scroll) {
+            // The text wraps beside the bar and scrolls by lines.
+            const int inner = std::max(width - scrollBar_->sizeHint().width(), 1);
+            shown = breakLongWords(lines, font(), inner);
+            scrollBar_->setGeometry(inner, 0, width - inner, height);
+            scrollBar_->setRange(0, std::max(wrappedHeight(font(), shown, inner, alignment()) - height, 0));
+            scrollBar_->setPageStep(height);
+            scrollBar_->setSingleStep(fontMetrics().lineSpacing());
+        }
+        scrollBar_->setVisible(scroll);
+    }
+    if (shown != QLabel::text())
+        QLabel::setText(shown);
+}
+
+void Label::setScrolls(bool scrolls)
+{
+    if (scrolls == (scrollBar_ != nullptr))
+        return;
+    if (scrolls) {
+        scrollBar_ = new QScrollBar(Qt::Vertical, this);
+        scrollBar_->setObjectName(objectName() + QStringLiteral("_scrollBar"));
+        scrollBar_->setPalette(standardPalette(*scrollBar_));
+        scrollBar_->hide();
+        connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { update(); });
+    } else {
+        delete scrollBar_;
+        scrollBar_ = nullptr;
+    }
+    layOutCaption();
 }
 
 void Label::setJustify(Justify justify)
@@ -70,7 +181,36 @@ void Label::setAutoSize(bool autoSize)
 void Label::setTwipRect(const TwipRect &rect)
 {
     Control::setTwipRect(rect);
+    layOutCaption();
     fitHeight();
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layOutCaption();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (!scrollBar_ || scrollBar_->isHidden()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // The wrapped text, moved up by the scrolled distance, beside the bar.
+    QPainter painter(this);
+    const QRect area(0, -scrollBar_->value(), scrollBar_->x(), scrollBar_->maximum() + height());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()) | Qt::TextWordWrap, palette(), isEnabled(),
+                          text(), foregroundRole());
+}
+
+void Label::wheelEvent(QWheelEvent *event)
+{
+    if (scrollBar_ && !scrollBar_->isHidden())
+        QCoreApplication::sendEvent(scrollBar_, event);
+    else
+        QLabel::wheelEvent(event);
 }
 
 void Label::fitHeight()

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <functional>
 
@@ -23,6 +24,8 @@ using ClickHandler = std::function<void()>;
 // A label. It wraps its caption within its width and draws it from the top, as the game's labels did.
 // A transparent label (the default) lets the window colour show; an opaque one paints its BackColor.
 // With AutoSize the height follows the wrapped caption whenever the caption or the width changes.
+// A word wider than the label is broken at its edge, so every character shows. A scrolling label
+// whose caption needs more height than it has shows a vertical scroll bar at its right edge.
 class Label : public ControlWidget<QLabel> {
     Q_OBJECT
 public:
@@ -36,6 +39,10 @@ public:
     void setOpaque(bool opaque);
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
+    bool scrolls() const { return scrollBar_ != nullptr; }
+    void setScrolls(bool scrolls);
+    // The scroll bar of a scrolling label (shown only while the caption needs it); null otherwise.
+    QScrollBar *scrollBar() const { return scrollBar_; }
     void setTwipRect(const TwipRect &rect) override;
     // The Click event. A label with a click procedure takes the click for itself; one without lets it
     // reach the window below, as before.
@@ -48,16 +55,22 @@ public:
 
 protected:
     void applyColors() override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void layOutCaption();
     void fitHeight();
+    int textWidth() const;
 
     QString caption_;
     Justify justify_ = Justify::Left;
     bool opaque_ = false;
     bool autoSize_ = false;
+    QScrollBar *scrollBar_ = nullptr;
     ClickHandler click_;
 };
 

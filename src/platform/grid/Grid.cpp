@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <memory>
@@ -202,6 +203,10 @@ Grid::Grid(QWidget *parent, const QString &name)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalHeader()->setDefaultSectionSize(forms::twipsToPixels(240));
+    // The scroll bars keep the standard colours, every role of them: in the cells' colours their
+    // arrows take the text colour on the style's light bar (yellow on near-white in the dark schemes).
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()})
+        bar->setPalette(forms::standardPalette(*bar));
     setRows(2);
     setCols(2);
     applyColors();

@@ -16,7 +16,7 @@ class GridModel;
 // current cell. Setting the row or column count keeps the text of every cell that remains and adds
 // empty ones, so a report that is rebuilt overwrites what it writes and keeps the rest. Column widths
 // are in twips. The player can scroll and read it, not edit or select in it. BackColor and ForeColor
-// colour every cell, the heading row included.
+// colour every cell, the heading row included; the scroll bars keep the standard colours.
 //
 // The grid is a view over a model that holds only the cells written one by one. A long run of rows can
 // instead be handed over as a function that makes a row's texts from the records they show: the view

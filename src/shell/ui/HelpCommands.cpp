@@ -83,7 +83,8 @@ void mnuHowto_Click(App &app)
 void mnuPrint_Click(App &app)
 {
     Halvern &w = app.main();
-    if (app.printer && app.printer->printWindow(w))
+    // The page holds the client area with its controls; the menu bar is not part of the form's image.
+    if (app.printer && app.printer->printWindow(*w.client()))
         return;
     if (app.printer)
         app.printer->showMessage(&w, QStringLiteral("Tarvello"),
