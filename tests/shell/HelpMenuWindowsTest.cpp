@@ -7,6 +7,10 @@
 #include "windows/CustomWindow.h"
 #include "windows/Halvern.h"
 
+#include <QRegularExpression>
+
+#include <set>
+
 namespace tarvello::test {
 namespace {
 
@@ -73,6 +77,67 @@ TEST_F(ShellTest, CustomProgrammingWindowClosesByOkOrCloseBox)
         EXPECT_EQ(shown.control("lblTop").backColor, forms::colors::kBlue);
         EXPECT_FALSE(forms.isLoaded<frmCustom>());
     }
+}
+
+// Every text of a window as it was shown: its caption and each control's caption or text.
+QString allTexts(const ModalShow &shown)
+{
+    QString texts = shown.caption;
+    for (const auto &[name, control] : shown.controls)
+        texts += QLatin1Char('\n') + control.text;
+    return texts;
+}
+
+// The web addresses and e-mail domains a text names.
+std::set<QString> addressesIn(const QString &text)
+{
+    std::set<QString> found;
+    static const QRegularExpression web(QStringLiteral("www\\.([A-Za-z0-9.-]*[A-Za-z0-9])"));
+    static const QRegularExpression mail(QStringLiteral("@([A-Za-z0-9.-]*[A-Za-z0-9])"));
+    for (const QRegularExpression *re : {&web, &mail}) {
+        for (const QRegularExpressionMatch &m : re->globalMatch(text))
+            found.insert(m.captured(1));
+    }
+    return found;
+}
+
+TEST_F(ShellTest, EveryWindowThatNamesTheMakerNamesTheSameOneAtOneAddress)
+{
+    host.answerNext(ScriptedModalHost::click(QStringLiteral("cmdOK")));
+    w().mnuCustom->click();
+    host.answerNext(ScriptedModalHost::click(QStringLiteral("cmdOK")));
+    w().mnuAboutMorvaine->click();
+    ASSERT_EQ(host.shows().size(), 2u);
+    const ModalShow &custom = host.shows()[0];
+    const ModalShow &about = host.shows()[1];
+
+    // The Custom Programming window's caption is the maker's name, eight spaces and its web address.
+    const qsizetype gap = custom.caption.indexOf(QStringLiteral("        "));
+    ASSERT_GT(gap, 0);
+    const QString maker = custom.caption.left(gap);
+    const struct {
+        const ModalShow *window;
+        const char *control;
+    } namings[] = {
+        {&custom, "lblTop"},
+        {&about, "Label2"}, // the notice of rights
+        {&about, "Label4"}, // the trademark notice
+    };
+    for (const auto &n : namings) {
+        SCOPED_TRACE(n.control);
+        EXPECT_TRUE(n.window->text(QString::fromLatin1(n.control)).contains(maker))
+            << n.window->text(QString::fromLatin1(n.control)).toStdString();
+    }
+    EXPECT_FALSE(allTexts(about).contains(QStringLiteral("team")))
+        << "a maker other than " << maker.toStdString();
+
+    // One address: the web address and the e-mail domain of both windows are one and the same.
+    std::set<QString> addresses = addressesIn(allTexts(custom));
+    const std::set<QString> aboutAddresses = addressesIn(allTexts(about));
+    EXPECT_FALSE(aboutAddresses.empty()); // the About window gives the maker's web address
+    addresses.insert(aboutAddresses.begin(), aboutAddresses.end());
+    EXPECT_EQ(addresses.size(), 1u)
+        << QStringList(addresses.begin(), addresses.end()).join(u' ').toStdString();
 }
 
 } // namespace

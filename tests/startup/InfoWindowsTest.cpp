@@ -54,8 +54,8 @@ TEST_F(AboutWindow, ShowsTheGameAndTheMakerInTheSchemeColours)
             EXPECT_EQ(text.count(NewLine), 1) << twoLines;
             EXPECT_FALSE(text.endsWith(NewLine)) << twoLines;
         }
-        EXPECT_TRUE(about.text(QStringLiteral("Label2")).contains(QStringLiteral("Tarvello team")));
-        EXPECT_TRUE(about.text(QStringLiteral("Label4")).contains(QStringLiteral("Tarvello team")));
+        EXPECT_TRUE(about.text(QStringLiteral("Label2")).contains(QStringLiteral("Brennic Corporation")));
+        EXPECT_TRUE(about.text(QStringLiteral("Label4")).contains(QStringLiteral("Brennic Corporation")));
 
         EXPECT_EQ(about.backColor, s.window);
         EXPECT_EQ(about.foreColor, s.mainFore);

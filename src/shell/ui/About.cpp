@@ -4,6 +4,7 @@
 #include "common/NewLine.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/Runtime.h"
+#include "shell/Maker.h"
 #include "shell/ui/Schemes.h"
 #include "windows/AboutWindow.h"
 #include "windows/App.h"
@@ -15,13 +16,14 @@ namespace about {
 
 QString noticeOfRights()
 {
-    return QStringLiteral("Copyright \u00A9 the Tarvello team.") + NewLine +
+    return QStringLiteral("Copyright \u00A9 ") + maker::name() + QStringLiteral(".") + NewLine +
            QStringLiteral("All rights reserved.");
 }
 
 QString trademarkNotice()
 {
-    return QStringLiteral("Tarvello is a trademark") + NewLine + QStringLiteral("of the Tarvello team.");
+    return QStringLiteral("Tarvello is a trademark") + NewLine + QStringLiteral("of ") + maker::name() +
+           QStringLiteral(".");
 }
 
 QString instructionsPointer()
@@ -32,8 +34,7 @@ QString instructionsPointer()
 
 QString internetPointer()
 {
-    return QStringLiteral("Additional Information on the Internet:") + NewLine +
-           QStringLiteral("www.tarvello.example.invalid");
+    return QStringLiteral("Additional Information on the Internet:") + NewLine + maker::webAddress();
 }
 
 void Form_Activate(frmAboutHalvern &w, App &app)

@@ -3,6 +3,7 @@
 #include "windows/CustomWindow.h"
 
 #include "platform/forms/FormRegistry.h"
+#include "shell/Maker.h"
 #include "windows/App.h"
 #include "windows/Halvern.h"
 
@@ -14,22 +15,21 @@ namespace custom {
 
 QString windowCaption()
 {
-    return QStringLiteral("Brennic Corporation") + QString(8, QLatin1Char(' ')) +
-           QStringLiteral("www.brennic.example.invalid");
+    return maker::name() + QString(8, QLatin1Char(' ')) + maker::webAddress();
 }
 
 QString offerText()
 {
     return QStringLiteral(
-        "If you are associated with a Broker-Dealer or an Investment Advisor needing custom "
-        "programming, Brennic Corporation may be able to help.");
+               "If you are associated with a Broker-Dealer or an Investment Advisor needing custom "
+               "programming, ") +
+           maker::name() + QStringLiteral(" may be able to help.");
 }
 
 QString contactText()
 {
-    return QStringLiteral("Send e-mail to: ") + QStringLiteral("info@brennic.example.invalid") +
-           QStringLiteral(", or call ") + QStringLiteral("(555) 010-0199") +
-           QStringLiteral(" to contact to a Software Developer");
+    return QStringLiteral("Send e-mail to: ") + maker::emailAddress() + QStringLiteral(", or call ") +
+           maker::telephone() + QStringLiteral(" to contact to a Software Developer");
 }
 
 void Form_Load(frmCustom &w)
