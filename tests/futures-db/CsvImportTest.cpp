@@ -11,6 +11,8 @@
 
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -258,6 +260,109 @@ TEST(CsvImport, EveryBadRowIsReportedAndMissingFilesAreNamed)
     EXPECT_TRUE(hasText(errors, fixture.path("daily/Cattle.csv") + ": cannot open the file"));
     EXPECT_TRUE(hasText(errors, fixture.path("news") + ": has neither OverviewNews.csv nor Releases.csv"));
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(CsvImport, AnOutputThatIsOneOfTheInputsIsRefused)
+{
+    struct Case {
+        const char *name;
+        std::string out;   // relative to the fixture
+        std::string input; // the input it names
+    };
+    const Case cases[] = {
+        {"daily file", "daily/Oil.csv", "daily/Oil.csv"},
+        {"tick file", "ticks/Gold.csv", "ticks/Gold.csv"},
+        {"news file", "news/Releases.csv", "news/Releases.csv"},
+        {"another spelling", "ticks/../daily/./Cattle.csv", "daily/Cattle.csv"},
+        {"a link to an input", "link.mdb", "daily/TBond.csv"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CsvFixture fixture;
+        std::filesystem::create_symlink(fixture.path("daily/TBond.csv"), fixture.path("link.mdb"));
+        const std::string before = readText(fixture.path(c.input));
+        const auto errors = importCsvToFile(fixture.sources(), fixture.path(c.out));
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_NE(errors.front().find("is the input file " + fixture.path(c.input)), std::string::npos)
+            << errors.front();
+        EXPECT_EQ(readText(fixture.path(c.input)), before);
+        EXPECT_FALSE(std::filesystem::exists(fixture.path(c.out) + ".partial"));
+    }
+}
+
+TEST(CsvImport, ABadFieldIsQuotedAsAShortPrintableExcerpt)
+{
+    struct Case {
+        const char *name;
+        std::string field;
+        const char *quoted; // how the message starts to quote it
+    };
+    const Case cases[] = {
+        {"a huge field", std::string(1 << 20, '7') + "x", "Close '7777777777"},
+        {"a huge number", "0." + std::string(1 << 20, '0') + "1", "Close 0.0000000000"},
+        {"a NUL byte",
+         std::string("20.6\0"
+                     "0",
+                     6),
+         "Close '20.6\\x000'"},
+        {"control characters", "20\t.6\x1b", "Close '20\\x09.6\\x1b'"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CsvFixture fixture;
+        writeText(fixture.path("daily/Oil.csv"),
+                  std::string(kDailyHeader) + "1996-02-05,20.50,20.80,20.40," + c.field + ",1,1\n");
+        const auto errors = importCsvToFile(fixture.sources(), fixture.path("futures.mdb"));
+        ASSERT_EQ(errors.size(), 1u);
+        const std::string &e = errors.front();
+        EXPECT_NE(e.find(c.quoted), std::string::npos) << e.substr(0, 300);
+        EXPECT_LT(e.size(), fixture.path("daily/Oil.csv").size() + 200) << e.substr(0, 300);
+        EXPECT_EQ(e.find('\0'), std::string::npos);
+        for (unsigned char ch : e)
+            EXPECT_GE(ch, 0x20) << e.substr(0, 300);
+    }
+}
+
+TEST(CsvImport, AStaleTemporaryFileIsCleared)
+{
+    for (const bool sound : {true, false}) {
+        SCOPED_TRACE(sound ? "an import that writes" : "an import that fails");
+        CsvFixture fixture;
+        if (!sound)
+            writeText(fixture.path("daily/Oil.csv"), std::string(kDailyHeader) + "1996-02-05,x,1,1,1,,\n");
+        const std::string out = fixture.path("futures.mdb");
+        writeText(out + ".partial", "left by a killed import");
+        EXPECT_EQ(importCsvToFile(fixture.sources(), out).empty(), sound);
+        EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+        EXPECT_EQ(std::filesystem::exists(out), sound);
+    }
+}
+
+TEST(PriceFileDeathTest, AWriteEndedBySignalRemovesItsTemporaryFile)
+{
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("futures.mdb").toStdString();
+    writeText(out, "the previous file");
+    PriceData data;
+    data.daily = {{3, 35100, 1, 1, 20, 21, 19, 20.5}};
+    for (const int sig : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(sig);
+        EXPECT_EXIT(
+            {
+                removePartialFileOnSignal();
+                std::string error;
+                writePriceFile(out, data, error, [&] {
+                    // Ended while the rows are in the temporary file, before they are committed.
+                    if (!std::filesystem::exists(out + ".partial"))
+                        std::_Exit(3);
+                    std::raise(sig);
+                });
+                std::_Exit(4);
+            },
+            ::testing::KilledBySignal(sig), "");
+        EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+        EXPECT_EQ(readText(out), "the previous file");
+    }
 }
 
 TEST(PriceFile, AFailedWriteKeepsThePreviousFile)

@@ -6,6 +6,10 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
 
@@ -198,6 +202,86 @@ TEST_F(PriceCheckTest, EachBrokenRuleIsNamed)
     }
 }
 
+// The data the game refuses to play, with a notice, when its load meets it: the check names each with
+// its rule, so that a file can be put right before any game reads it.
+TEST_F(PriceCheckTest, DataTheGameRefusesIsNamed)
+{
+    struct Case {
+        const char *name;
+        std::string sql;
+        const char *rule;
+        const char *message;
+    };
+    const std::string oilFeb5 = " WHERE CommodityID = 3 AND [Date] = 35100";
+    const std::string oilTick = " WHERE CommodityID = 3 AND [DateTime] = 35100 + 525 / 1440.0";
+    const Case cases[] = {
+        // Prices beyond a 32-bit float: the game would show "Infinity" and turn its figures into NaN.
+        {"daily-beyond-single", "UPDATE DailyData SET High = 1e300" + oilFeb5, "price-range",
+         "High 1e+300 in DailyData row (Oil, 1996-02-05) is beyond any price the game can hold"},
+        {"daily-negative-beyond-single", "UPDATE DailyData SET Low = -1e300" + oilFeb5, "price-range",
+         "Low -1e+300 in DailyData row (Oil, 1996-02-05) is beyond any price the game can hold"},
+        {"tick-beyond-single", "UPDATE TickData SET realprice = 1e300" + oilTick, "price-range",
+         "realprice 1e+300 in TickData row (Oil, 1996-02-05 08:45) is beyond any price the game can hold"},
+        {"tick-reads-beyond-single", "UPDATE TickData SET realprice = 3.4e38" + oilTick, "price-range",
+         "realprice 3.4e+38 in TickData row (Oil, 1996-02-05 08:45) reads as 3.4e+39, beyond any price the "
+         "game can hold"},
+        // Two rows for one instrument and day, or one instrument and moment, with different prices.
+        {"daily-twice-other-price",
+         withoutKey("DailyData") +
+             "INSERT INTO DailyData SELECT CommodityID, [Date], OpenInterest, DayVolume, "
+             "[Open] * 2, High * 2, Low * 2, [Close] * 2 FROM DailyData" +
+             oilFeb5 + ";",
+         "duplicate-key", "more than one DailyData row (Oil, 1996-02-05)"},
+        {"tick-twice-other-price",
+         withoutKey("TickData") +
+             "INSERT INTO TickData SELECT CommodityID, [DateTime], realprice * 2 FROM "
+             "TickData" +
+             oilTick + ";",
+         "duplicate-key", "more than one TickData row (Oil, 1996-02-05 08:45)"},
+        // An instrument whose rows carry a NULL or unknown CommodityID has no rows of its own.
+        {"daily-null-id",
+         withoutKey("DailyData") + "UPDATE DailyData SET CommodityID = NULL WHERE CommodityID = 3;",
+         "null-value", "CommodityID is null in DailyData row (null, 1995-12-01)"},
+        {"daily-null-id-days",
+         withoutKey("DailyData") + "UPDATE DailyData SET CommodityID = NULL WHERE CommodityID = 3;",
+         "missing-instrument-day", "DailyData has no Oil row on 1995-12-01"},
+        {"daily-unknown-id", "UPDATE DailyData SET CommodityID = 9 WHERE CommodityID = 3", "instrument-id",
+         "CommodityID 9 in DailyData row (9, 1995-12-01) is not one of 1..6"},
+        {"daily-unknown-id-days", "UPDATE DailyData SET CommodityID = 9 WHERE CommodityID = 3",
+         "missing-instrument-day", "DailyData has no Oil row on 1995-12-01"},
+        {"tick-unknown-id", "UPDATE TickData SET CommodityID = 7 WHERE CommodityID = 2",
+         "missing-instrument-day", "TickData has no Gold ticks on 1996-01-02, a tick trading day"},
+        // A tick trading day without ticks for any instrument (one instrument: ticks-missing above).
+        {"tick-day-without-ticks", "DELETE FROM TickData WHERE [DateTime] >= 35100 AND [DateTime] < 35101",
+         "missing-instrument-day", "TickData has no Cattle ticks on 1996-02-05, a tick trading day"},
+        // Rows with a NULL or text date fall out of the game's queries.
+        {"daily-null-date", withoutKey("DailyData") + "UPDATE DailyData SET [Date] = NULL" + oilFeb5 + ";",
+         "null-value", "Date is null in DailyData row (Oil, null)"},
+        {"daily-text-date", "UPDATE DailyData SET [Date] = '1/5/1996'" + oilFeb5, "encoding",
+         "Date '1/5/1996' is not a number in DailyData row (Oil, 1/5/1996)"},
+        {"daily-text-date-day", "UPDATE DailyData SET [Date] = '1/5/1996'" + oilFeb5,
+         "missing-instrument-day", "DailyData has no Oil row on 1996-02-05"},
+        {"tick-text-date", "UPDATE TickData SET [DateTime] = 'morning'" + oilTick, "encoding",
+         "DateTime 'morning' is not a number in TickData row (Oil, morning)"},
+        {"calendar-null-date",
+         withoutKey("TickTradeDaysResults") + "INSERT INTO TickTradeDaysResults VALUES (NULL);", "null-value",
+         "Date is null in TickTradeDaysResults"},
+        // A Tick game whose news releases cannot be read (the table missing: missing-table above).
+        {"releases-unreadable", "ALTER TABLE sortedticknewsreleases RENAME COLUMN NRTime TO NRMoment",
+         "schema", "table sortedticknewsreleases has no column NRTime"},
+        // A Daily period with no rows at all.
+        {"daily-empty-period", "DELETE FROM DailyData WHERE [Date] < 35096", "coverage",
+         "DailyData has 0 trading days in 1996-01"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto violations = checkPriceFile(broken(c.name, c.sql), options());
+        EXPECT_TRUE(hasViolation(violations, c.rule, c.message))
+            << "wanted " << c.rule << ": " << c.message << "\ngot:\n"
+            << listed(violations);
+    }
+}
+
 TEST_F(PriceCheckTest, AFileThatIsNoPriceDatabase)
 {
     const std::string text = s_dir->filePath("notes.mdb").toStdString();
@@ -210,4 +294,47 @@ TEST_F(PriceCheckTest, AFileThatIsNoPriceDatabase)
             << listed(violations);
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(PriceCheckTest, APathThatIsNoRegularFileIsRefusedAtOnce)
+{
+    // A writer holds the FIFO open, so that even a check that opened it would not wait for one.
+    const std::string fifo = s_dir->filePath("prices.fifo").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    for (const std::string &path : {fifo, s_dir->path().toStdString(), std::string("/dev/null")}) {
+        SCOPED_TRACE(path);
+        const auto violations = checkPriceFile(path);
+        ASSERT_EQ(violations.size(), 1u) << listed(violations);
+        EXPECT_TRUE(hasViolation(violations, "file", path + " is not a regular file")) << listed(violations);
+    }
+    close(writer);
+}
+
+TEST_F(PriceCheckTest, ABadValueIsQuotedAsAShortPrintableExcerpt)
+{
+    struct Case {
+        const char *name;
+        std::string value; // SQL
+        const char *quoted;
+    };
+    const Case cases[] = {
+        {"a huge text", "replace(hex(zeroblob(500000)), '0', 'x')", "Open 'xxxxxxxxxx"},
+        {"a NUL byte", "'20.6' || char(0) || '0'", "Open '20.6\\x000'"},
+        {"a line break", "'20.6' || char(10) || 'x'", "Open '20.6\\x0ax'"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto violations =
+            checkPriceFile(broken(c.name, "UPDATE DailyData SET [Open] = " + c.value +
+                                              " WHERE CommodityID = 3 AND [Date] = 35100"),
+                           options());
+        ASSERT_TRUE(hasViolation(violations, "encoding", c.quoted)) << listed(violations).substr(0, 2000);
+        for (const Violation &v : violations) {
+            EXPECT_LT(v.message.size(), 300u) << v.message.substr(0, 300);
+            for (unsigned char ch : v.message)
+                EXPECT_GE(ch, 0x20) << v.message.substr(0, 300);
+        }
+    }
 }

@@ -1,3 +1,4 @@
+#include "futures-db/Excerpt.h"
 #include "futures-db/ExchangeCalendar.h"
 #include "futures-db/PriceEncoding.h"
 #include "futures-db/TradingTimes.h"
@@ -170,5 +171,30 @@ TEST(TradingTimes, ATickBelongsToTheFirstWindowThatHoldsIt)
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(instrumentKey(c.instrument)) + " minute " + std::to_string(c.minute));
         EXPECT_EQ(slotOfMinute(c.instrument, c.minute), c.slot);
+    }
+}
+
+TEST(Excerpt, PrintableTextStaysAndTheRestIsEscapedOrCut)
+{
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"20.50", "20.50"},
+        {"", ""},
+        {"\xC3\x96l und \xE2\x82\xAC", "\xC3\x96l und \xE2\x82\xAC"}, // UTF-8 text stays as it is
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"tab\there\r\n\x7F", "tab\\x09here\\x0d\\x0a\\x7f"},
+        {"\xC3(\xFF", "\\xc3(\\xff"}, // broken UTF-8
+        {"\xC2\x85", "\\xc2\\x85"},   // a control character of UTF-8
+        {"\xE2\x82", "\\xe2\\x82"},   // a sequence cut short
+        {std::string(40, '9'), std::string(40, '9')},
+        {std::string(41, '9'), std::string(40, '9') + "... (41 bytes)"},
+        {std::string(39, '9') + "\xC3\x96" + "9", std::string(39, '9') + "\xC3\x96... (42 bytes)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(excerpt(c.text), c.shown);
     }
 }

@@ -1,6 +1,7 @@
 #include "CsvImport.h"
 
 #include "Csv.h"
+#include "Excerpt.h"
 #include "PriceEncoding.h"
 #include "PriceFile.h"
 #include "Sample.h"
@@ -85,6 +86,40 @@ std::optional<double> decimal(const std::string &text)
     return v;
 }
 
+// An instrument's file in a daily or tick folder.
+std::string fileIn(const std::string &dir, Instrument i)
+{
+    return (std::filesystem::path(dir) / (std::string(instrumentKey(i)) + ".csv")).string();
+}
+
+std::string storiesFile(const std::string &dir)
+{
+    return (std::filesystem::path(dir) / "OverviewNews.csv").string();
+}
+
+std::string releasesFile(const std::string &dir)
+{
+    return (std::filesystem::path(dir) / "Releases.csv").string();
+}
+
+// The input file that path names, under any spelling or link, or nothing.
+std::optional<std::string> inputAt(const ImportSources &sources, const std::string &path)
+{
+    std::vector<std::string> inputs;
+    for (const std::string *dir : {&sources.dailyDir, &sources.ticksDir})
+        if (!dir->empty())
+            for (Instrument i : kAllInstruments)
+                inputs.push_back(fileIn(*dir, i));
+    if (!sources.newsDir.empty())
+        inputs.insert(inputs.end(), {storiesFile(sources.newsDir), releasesFile(sources.newsDir)});
+    for (const std::string &input : inputs) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(path, input, ec) && !ec)
+            return input;
+    }
+    return std::nullopt;
+}
+
 class Importer {
 public:
     ImportResult run(const ImportSources &sources)
@@ -102,11 +137,6 @@ public:
     }
 
 private:
-    static std::string fileIn(const std::string &dir, Instrument i)
-    {
-        return (std::filesystem::path(dir) / (std::string(instrumentKey(i)) + ".csv")).string();
-    }
-
     void error(const std::string &file, int line, const std::string &problem)
     {
         m_result.errors.push_back(file + ":" + std::to_string(line) + ": " + problem);
@@ -152,7 +182,7 @@ private:
     {
         const std::optional<int> d = isoDate(text);
         if (!d || text.size() != 10)
-            error(file, line, "date '" + text + "' is not a date in the form yyyy-mm-dd");
+            error(file, line, "date '" + excerpt(text) + "' is not a date in the form yyyy-mm-dd");
         return text.size() == 10 ? d : std::nullopt;
     }
 
@@ -162,12 +192,13 @@ private:
     {
         const std::optional<double> v = decimal(text);
         if (!v) {
-            error(file, line, std::string(name) + " '" + text + "' is not a number");
+            error(file, line, std::string(name) + " '" + excerpt(text) + "' is not a number");
         } else if (gamePrice(i, *v) <= kPriceFloor) {
-            error(file, line, std::string(name) + " " + text + " is at or below the price floor of 0.05");
+            error(file, line,
+                  std::string(name) + " " + excerpt(text) + " is at or below the price floor of 0.05");
         } else if (!onGrid(*v, grid)) {
             error(file, line,
-                  std::string(name) + " " + text +
+                  std::string(name) + " " + excerpt(text) +
                       (i == Instrument::TBond
                            ? " is not a whole number of 32nds (write T-Bond prices as decimal "
                              "points: 98.5 for 98 16/32)"
@@ -186,7 +217,7 @@ private:
         const std::optional<double> v = decimal(text);
         if (!v || *v != std::floor(*v) || *v < 0 || *v > 2147483647.0) {
             error(file, line,
-                  std::string(name) + " '" + text + "' is not a whole number from 0 to 2147483647");
+                  std::string(name) + " '" + excerpt(text) + "' is not a whole number from 0 to 2147483647");
             return std::nullopt;
         }
         return static_cast<int>(*v);
@@ -214,7 +245,8 @@ private:
                 !(*low <= *open && *low <= *close && *open <= *high && *close <= *high))
                 error(file, r.line, "the prices do not have Low <= Open, Close <= High");
             else if (d && !lineOf.emplace(*d, r.line).second)
-                error(file, r.line, "date " + f[0] + " is already on line " + std::to_string(lineOf[*d]));
+                error(file, r.line,
+                      "date " + excerpt(f[0]) + " is already on line " + std::to_string(lineOf[*d]));
             else if (d && open && high && low && close && volume && interest)
                 m_result.data.daily.push_back(
                     {commodityId(i), *d, *interest, *volume, *open, *high, *low, *close});
@@ -235,13 +267,15 @@ private:
                 if (const auto t = clockTime(when, 11); t && *t % 60 == 0)
                     minute = *t / 60;
             if (!d || !minute)
-                error(file, r.line, "date and time '" + when + "' is not in the form yyyy-mm-dd HH:MM");
+                error(file, r.line,
+                      "date and time '" + excerpt(when) + "' is not in the form yyyy-mm-dd HH:MM");
             const auto p = price(file, r.line, i, "Price", r.fields[1], dailyGrid(i));
             if (!d || !minute || !p)
                 continue;
             if (!lineOf.emplace(std::pair{*d, *minute}, r.line).second) {
                 error(file, r.line,
-                      "time " + when + " is already on line " + std::to_string(lineOf[{*d, *minute}]));
+                      "time " + excerpt(when) + " is already on line " +
+                          std::to_string(lineOf[{*d, *minute}]));
                 continue;
             }
             m_result.data.ticks.push_back({commodityId(i), *d, *minute, encodeTick(i, *p)});
@@ -252,8 +286,8 @@ private:
     void readNews(const std::string &dir)
     {
         namespace fs = std::filesystem;
-        const std::string stories = (fs::path(dir) / "OverviewNews.csv").string();
-        const std::string releases = (fs::path(dir) / "Releases.csv").string();
+        const std::string stories = storiesFile(dir);
+        const std::string releases = releasesFile(dir);
         if (!fs::exists(stories) && !fs::exists(releases)) {
             m_result.errors.push_back(dir + ": has neither OverviewNews.csv nor Releases.csv");
             return;
@@ -278,7 +312,7 @@ private:
                     id = commodityId(i);
             if (!id)
                 error(file, r.line,
-                      "instrument '" + r.fields[1] +
+                      "instrument '" + excerpt(r.fields[1]) +
                           "' is not one of Cattle, Gold, Oil, SP500, "
                           "Soybean, TBond");
             if (r.fields[2].empty())
@@ -287,8 +321,8 @@ private:
                 continue;
             if (!lineOf.emplace(std::pair{*d, *id}, r.line).second)
                 error(file, r.line,
-                      "a story for " + r.fields[1] + " on " + r.fields[0] + " is already on line " +
-                          std::to_string(lineOf[{*d, *id}]));
+                      "a story for " + excerpt(r.fields[1]) + " on " + excerpt(r.fields[0]) +
+                          " is already on line " + std::to_string(lineOf[{*d, *id}]));
             else
                 m_result.data.stories.push_back({*d, *id, r.fields[2]});
         }
@@ -304,7 +338,8 @@ private:
             const auto d = date(file, r.line, r.fields[0]);
             const auto t = clockTime(r.fields[1], 0);
             if (!t)
-                error(file, r.line, "time '" + r.fields[1] + "' is not in the form HH:MM or HH:MM:SS");
+                error(file, r.line,
+                      "time '" + excerpt(r.fields[1]) + "' is not in the form HH:MM or HH:MM:SS");
             if (r.fields[2].empty() || r.fields[3].empty())
                 error(file, r.line, "the title and the story must not be empty");
             if (!d || !t || r.fields[2].empty() || r.fields[3].empty())
@@ -332,6 +367,12 @@ ImportResult importCsv(const ImportSources &sources)
 std::vector<std::string> importCsvToFile(const ImportSources &sources, const std::string &out,
                                          PriceData *written)
 {
+    // The new file is renamed over out: an input there would be lost, and the import with it.
+    if (const auto input = inputAt(sources, out))
+        return {"cannot write " + out + ": it is the input file " + *input};
+    // A temporary file left by an import that was killed is of no use to anyone.
+    std::error_code ec;
+    std::filesystem::remove(out + ".partial", ec);
     ImportResult result = importCsv(sources);
     if (!result.errors.empty())
         return result.errors;

@@ -1,18 +1,21 @@
 #include "PriceCheck.h"
 
 #include "CheckReport.h"
+#include "Excerpt.h"
 #include "PriceEncoding.h"
 #include "Sample.h"
 #include "TradingTimes.h"
 
 #include "common/Instrument.h"
 #include "common/VbDate.h"
+#include "data/PriceFields.h"
 #include "data/PriceSchema.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -26,6 +29,9 @@ namespace {
 constexpr int kMaxTickDays = 91;
 constexpr int kMaxReleasesPerGame = 500;
 constexpr int kTickWindowMonths = 3;
+// The game keeps prices as Singles: a larger one would show as "Infinity" and make every figure it
+// enters NaN, so its load refuses the data.
+constexpr const char *kBeyondSingle = "any price the game can hold (a 32-bit float)";
 // A tick decoded against the day's close: outside this ratio it is in other units (a price stored
 // without the division by ten, Soybean in dollars, ...).
 constexpr double kUnitsRatio = 2.0;
@@ -50,6 +56,34 @@ std::vector<QDate> monthsBetween(QDate first, QDate until)
         months.push_back(m);
     return months;
 }
+
+// A column's text as the engine holds it, quoted as a short printable excerpt.
+std::string columnExcerpt(sqlite3_stmt *s, int column)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, column));
+    if (!text)
+        return "null";
+    return excerpt(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(s, column))));
+}
+
+// Where the current row of a query lies, as a message names it ("DailyData row (Oil, 1996-02-05)").
+// The text is made only for a message: made for every row, it cost more than all the rules together.
+class RowPlace {
+public:
+    using Describe = std::string (*)(sqlite3_stmt *);
+    RowPlace(const char *table, sqlite3_stmt *s, Describe describe = nullptr)
+        : m_table(table), m_statement(s), m_describe(describe)
+    {}
+    std::string text() const
+    {
+        return m_describe ? std::string(m_table) + " row " + m_describe(m_statement) : std::string(m_table);
+    }
+
+private:
+    const char *m_table;
+    sqlite3_stmt *m_statement;
+    Describe m_describe;
+};
 
 class Checker {
 public:
@@ -201,32 +235,30 @@ private:
     }
 
     // A numeric field of the current row, reported when null or not a number.
-    std::optional<double> number(sqlite3_stmt *s, int column, const std::string &field,
-                                 const std::string &where)
+    std::optional<double> number(sqlite3_stmt *s, int column, const char *field, const RowPlace &where)
     {
         const int type = sqlite3_column_type(s, column);
         if (type == SQLITE_NULL) {
-            m_report.add("null-value", field + " is null in " + where);
+            m_report.add("null-value", std::string(field) + " is null in " + where.text());
             return std::nullopt;
         }
         const double v = sqlite3_column_double(s, column);
         if ((type != SQLITE_INTEGER && type != SQLITE_FLOAT) || !std::isfinite(v)) {
-            const auto *text = sqlite3_column_text(s, column);
-            m_report.add("encoding", field + " '" + (text ? reinterpret_cast<const char *>(text) : "") +
-                                         "' is not a number in " + where);
+            m_report.add("encoding", std::string(field) + " '" + columnExcerpt(s, column) +
+                                         "' is not a number in " + where.text());
             return std::nullopt;
         }
         return v;
     }
 
     // A CommodityID of the current row, reported when not one of the allowed ids.
-    std::optional<int> instrumentId(sqlite3_stmt *s, int lowest, const std::string &where)
+    std::optional<int> instrumentId(sqlite3_stmt *s, int lowest, const RowPlace &where)
     {
         const std::optional<double> v = number(s, 0, "CommodityID", where);
         if (!v)
             return std::nullopt;
         if (*v != std::floor(*v) || *v < lowest || *v > kInstrumentCount) {
-            m_report.add("instrument-id", "CommodityID " + numberText(*v) + " in " + where +
+            m_report.add("instrument-id", "CommodityID " + numberText(*v) + " in " + where.text() +
                                               " is not one of " + std::to_string(lowest) + "..6");
             return std::nullopt;
         }
@@ -234,14 +266,14 @@ private:
     }
 
     // A date field that must be a whole day.
-    std::optional<int> wholeDay(sqlite3_stmt *s, int column, const std::string &field,
-                                const std::string &where)
+    std::optional<int> wholeDay(sqlite3_stmt *s, int column, const char *field, const RowPlace &where)
     {
         const std::optional<double> v = number(s, column, field, where);
         if (!v)
             return std::nullopt;
         if (*v != std::floor(*v) || !vb::fromSerial(*v).isValid()) {
-            m_report.add("encoding", field + " " + numberText(*v) + " in " + where + " is not a whole day");
+            m_report.add("encoding", std::string(field) + " " + numberText(*v) + " in " + where.text() +
+                                         " is not a whole day");
             return std::nullopt;
         }
         return static_cast<int>(*v);
@@ -258,24 +290,25 @@ private:
             "SELECT CommodityID, [Date], OpenInterest, DayVolume, [Open], High, Low, [Close] FROM DailyData "
             "ORDER BY CommodityID, [Date]",
             [&](sqlite3_stmt *s) {
-                const std::string rowText = "DailyData row " + rowDescription(s);
-                const std::optional<int> id = instrumentId(s, 1, rowText);
-                const std::optional<int> date = wholeDay(s, 1, "Date", rowText);
+                const RowPlace place("DailyData", s, rowDescription);
+                const std::optional<int> id = instrumentId(s, 1, place);
+                const std::optional<int> date = wholeDay(s, 1, "Date", place);
                 for (int c : {2, 3}) {
                     const char *field = c == 2 ? "OpenInterest" : "DayVolume";
-                    if (const auto v = number(s, c, field, rowText);
+                    if (const auto v = number(s, c, field, place);
                         v && (*v != std::floor(*v) || *v < 0 || *v > 2147483647.0))
                         m_report.add("encoding", std::string(field) + " " + numberText(*v) + " in " +
-                                                     rowText + " is not a whole number from 0 to 2147483647");
+                                                     place.text() +
+                                                     " is not a whole number from 0 to 2147483647");
                 }
-                const auto open = number(s, 4, "Open", rowText);
-                const auto high = number(s, 5, "High", rowText);
-                const auto low = number(s, 6, "Low", rowText);
-                const auto close = number(s, 7, "Close", rowText);
+                const auto open = number(s, 4, "Open", place);
+                const auto high = number(s, 5, "High", place);
+                const auto low = number(s, 6, "Low", place);
+                const auto close = number(s, 7, "Close", place);
                 if (!id || !date)
                     return;
                 if (std::pair{*id, *date} == last)
-                    m_report.add("duplicate-key", "more than one " + rowText);
+                    m_report.add("duplicate-key", "more than one " + place.text());
                 last = {*id, *date};
                 datesOf[*id].insert(*date);
                 calendar.insert(*date);
@@ -284,16 +317,19 @@ private:
                      {std::pair{"Open", open}, {"High", high}, {"Low", low}, {"Close", close}}) {
                     if (!v)
                         continue;
-                    if (gamePrice(instrument, *v) <= kPriceFloor)
+                    if (!fitsSingle(*v))
+                        m_report.add("price-range", std::string(name) + " " + numberText(*v) + " in " +
+                                                        place.text() + " is beyond " + kBeyondSingle);
+                    else if (gamePrice(instrument, *v) <= kPriceFloor)
                         m_report.add("price-floor", std::string(name) + " " + numberText(*v) + " in " +
-                                                        rowText + " is at or below the price floor");
+                                                        place.text() + " is at or below the price floor");
                     else if (!onGrid(*v, dailyGrid(instrument)))
-                        m_report.add("encoding", std::string(name) + " " + numberText(*v) + " in " + rowText +
-                                                     " is not " + dailyUnits(instrument));
+                        m_report.add("encoding", std::string(name) + " " + numberText(*v) + " in " +
+                                                     place.text() + " is not " + dailyUnits(instrument));
                 }
                 if (open && high && low && close &&
                     !(*low <= *open && *low <= *close && *open <= *high && *close <= *high))
-                    m_report.add("high-low", rowText + " does not have Low <= Open, Close <= High");
+                    m_report.add("high-low", place.text() + " does not have Low <= Open, Close <= High");
                 if (close)
                     m_dailyClose[key(*id, *date)] = *close;
             });
@@ -341,7 +377,7 @@ private:
             return;
         std::optional<int> last;
         forEachRow("SELECT [Date] FROM TickTradeDaysResults ORDER BY [Date]", [&](sqlite3_stmt *s) {
-            const std::optional<int> date = wholeDay(s, 0, "Date", "TickTradeDaysResults");
+            const std::optional<int> date = wholeDay(s, 0, "Date", RowPlace("TickTradeDaysResults", s));
             if (!date)
                 return;
             if (date == last)
@@ -371,29 +407,29 @@ private:
         std::optional<std::pair<int, double>> last;
         forEachRow("SELECT CommodityID, [DateTime], realprice FROM TickData ORDER BY CommodityID, [DateTime]",
                    [&](sqlite3_stmt *s) {
-                       const std::string rowText = "TickData row " + rowDescription(s);
-                       const std::optional<int> id = instrumentId(s, 1, rowText);
-                       const std::optional<double> when = number(s, 1, "DateTime", rowText);
-                       const std::optional<double> raw = number(s, 2, "realprice", rowText);
+                       const RowPlace place("TickData", s, rowDescription);
+                       const std::optional<int> id = instrumentId(s, 1, place);
+                       const std::optional<double> when = number(s, 1, "DateTime", place);
+                       const std::optional<double> raw = number(s, 2, "realprice", place);
                        if (!id || !when)
                            return;
                        const int day = whole(*when);
                        const double minutes = (*when - day) * 1440.0;
                        const int minute = static_cast<int>(std::lround(minutes));
                        if (std::fabs(minutes - minute) > 1e-3)
-                           m_report.add("encoding", "DateTime in " + rowText + " is not a whole minute");
+                           m_report.add("encoding", "DateTime in " + place.text() + " is not a whole minute");
                        if (last && last->first == *id && last->second == *when)
-                           m_report.add("duplicate-key", "more than one " + rowText);
+                           m_report.add("duplicate-key", "more than one " + place.text());
                        last = {{*id, *when}};
                        if (!m_tickDays.count(day)) {
                            m_report.add("tick-off-calendar",
-                                        rowText + " falls on a day missing from TickTradeDaysResults");
+                                        place.text() + " falls on a day missing from TickTradeDaysResults");
                        } else {
                            const int slot = slotOfMinute(static_cast<Instrument>(*id), minute);
                            seen[key(*id, day)] |= 1u | (slot > 0 ? 1u << slot : 0u);
                        }
                        if (raw)
-                           checkTickPrice(static_cast<Instrument>(*id), day, *raw, rowText);
+                           checkTickPrice(static_cast<Instrument>(*id), day, *raw, place);
                    });
         for (int day : m_tickDays) {
             for (Instrument i : kAllInstruments) {
@@ -414,23 +450,33 @@ private:
         }
     }
 
-    void checkTickPrice(Instrument instrument, int day, double raw, const std::string &rowText)
+    void checkTickPrice(Instrument instrument, int day, double raw, const RowPlace &place)
     {
+        if (!fitsSingle(raw)) {
+            m_report.add("price-range", "realprice " + numberText(raw) + " in " + place.text() +
+                                            " is beyond " + kBeyondSingle);
+            return;
+        }
         const std::optional<double> price = decodeTick(instrument, raw);
+        if (price && !fitsSingle(*price)) {
+            m_report.add("price-range", "realprice " + numberText(raw) + " in " + place.text() +
+                                            " reads as " + numberText(*price) + ", beyond " + kBeyondSingle);
+            return;
+        }
         if (!price) {
-            m_report.add("encoding", "realprice " + numberText(raw) + " in " + rowText + " is not " +
+            m_report.add("encoding", "realprice " + numberText(raw) + " in " + place.text() + " is not " +
                                          tickUnits(instrument));
             return;
         }
         if (gamePrice(instrument, *price) <= kPriceFloor) {
-            m_report.add("price-floor", "realprice " + numberText(raw) + " in " + rowText +
+            m_report.add("price-floor", "realprice " + numberText(raw) + " in " + place.text() +
                                             " is at or below the price floor");
             return;
         }
         const auto close = m_dailyClose.find(key(commodityId(instrument), day));
         if (close != m_dailyClose.end() && close->second > 0 &&
             (*price > close->second * kUnitsRatio || *price < close->second / kUnitsRatio))
-            m_report.add("encoding", "realprice " + numberText(raw) + " in " + rowText + " reads as " +
+            m_report.add("encoding", "realprice " + numberText(raw) + " in " + place.text() + " reads as " +
                                          numberText(*price) + ", far from the day's close " +
                                          numberText(close->second) + "; it should be " +
                                          tickUnits(instrument));
@@ -444,14 +490,14 @@ private:
         std::optional<std::pair<int, int>> last;
         forEachRow("SELECT CommodityID, [Date], News FROM OverviewNews ORDER BY [Date], CommodityID",
                    [&](sqlite3_stmt *s) {
-                       const std::string rowText = "OverviewNews row " + rowDescription(s);
-                       const std::optional<int> id = instrumentId(s, 0, rowText);
-                       const std::optional<int> date = wholeDay(s, 1, "Date", rowText);
-                       const bool hasText = text(s, 2, "News", rowText);
+                       const RowPlace place("OverviewNews", s, rowDescription);
+                       const std::optional<int> id = instrumentId(s, 0, place);
+                       const std::optional<int> date = wholeDay(s, 1, "Date", place);
+                       const bool hasText = text(s, 2, "News", place);
                        if (!id || !date)
                            return;
                        if (last == std::pair{*date, *id})
-                           m_report.add("duplicate-key", "more than one " + rowText);
+                           m_report.add("duplicate-key", "more than one " + place.text());
                        last = {{*date, *id}};
                        if (hasText)
                            stories.insert({*date, *id});
@@ -468,10 +514,10 @@ private:
     }
 
     // A text field; reported when null, false when null or empty.
-    bool text(sqlite3_stmt *s, int column, const std::string &field, const std::string &where)
+    bool text(sqlite3_stmt *s, int column, const char *field, const RowPlace &where)
     {
         if (sqlite3_column_type(s, column) == SQLITE_NULL) {
-            m_report.add("null-value", field + " is null in " + where);
+            m_report.add("null-value", std::string(field) + " is null in " + where.text());
             return false;
         }
         return sqlite3_column_bytes(s, column) > 0;
@@ -483,36 +529,34 @@ private:
             return;
         std::vector<int> releaseDays;
         std::optional<std::tuple<double, double, std::string>> last;
-        forEachRow(
-            "SELECT NRDate, NRTime, NRTitle, NRStory FROM sortedticknewsreleases "
-            "ORDER BY NRDate, NRTime, NRTitle",
-            [&](sqlite3_stmt *s) {
-                const auto *title = sqlite3_column_text(s, 2);
-                const std::string rowText = "sortedticknewsreleases row \"" +
-                                            std::string(title ? reinterpret_cast<const char *>(title) : "") +
-                                            "\"" + releaseWhen(s);
-                const std::optional<int> date = wholeDay(s, 0, "NRDate", rowText);
-                const std::optional<double> time = number(s, 1, "NRTime", rowText);
-                const bool hasTitle = text(s, 2, "NRTitle", rowText);
-                const bool hasStory = text(s, 3, "NRStory", rowText);
-                if (time && (*time < 0 || *time >= 1))
-                    m_report.add("encoding", "NRTime " + numberText(*time) + " in " + rowText +
-                                                 " is not a time of day alone (a fraction of a day)");
-                if (title && (!hasTitle || !hasStory))
-                    m_report.add("release", rowText + " has an empty title or story");
-                if (!date || !time)
-                    return;
-                const auto current =
-                    std::make_tuple(static_cast<double>(*date), *time,
-                                    std::string(title ? reinterpret_cast<const char *>(title) : ""));
-                if (last == current)
-                    m_report.add("duplicate-key", "more than one " + rowText);
-                last = current;
-                if (present("TickTradeDaysResults") && !m_tickDays.count(*date))
-                    m_report.add("release", rowText + " falls on a day missing from TickTradeDaysResults; "
-                                                      "the game never shows it");
-                releaseDays.push_back(*date);
-            });
+        forEachRow("SELECT NRDate, NRTime, NRTitle, NRStory FROM sortedticknewsreleases "
+                   "ORDER BY NRDate, NRTime, NRTitle",
+                   [&](sqlite3_stmt *s) {
+                       const RowPlace place("sortedticknewsreleases", s, releaseDescription);
+                       const auto *title = sqlite3_column_text(s, 2);
+                       const std::optional<int> date = wholeDay(s, 0, "NRDate", place);
+                       const std::optional<double> time = number(s, 1, "NRTime", place);
+                       const bool hasTitle = text(s, 2, "NRTitle", place);
+                       const bool hasStory = text(s, 3, "NRStory", place);
+                       if (time && (*time < 0 || *time >= 1))
+                           m_report.add("encoding", "NRTime " + numberText(*time) + " in " + place.text() +
+                                                        " is not a time of day alone (a fraction of a day)");
+                       if (title && (!hasTitle || !hasStory))
+                           m_report.add("release", place.text() + " has an empty title or story");
+                       if (!date || !time)
+                           return;
+                       const auto current =
+                           std::make_tuple(static_cast<double>(*date), *time,
+                                           std::string(title ? reinterpret_cast<const char *>(title) : ""));
+                       if (last == current)
+                           m_report.add("duplicate-key", "more than one " + place.text());
+                       last = current;
+                       if (present("TickTradeDaysResults") && !m_tickDays.count(*date))
+                           m_report.add("release", place.text() +
+                                                       " falls on a day missing from TickTradeDaysResults; "
+                                                       "the game never shows it");
+                       releaseDays.push_back(*date);
+                   });
         for (int start : tickWindowStarts()) {
             const auto count =
                 std::distance(std::lower_bound(releaseDays.begin(), releaseDays.end(), start),
@@ -527,19 +571,32 @@ private:
 
     static long long key(int id, int day) { return static_cast<long long>(day) * 16 + id; }
 
-    std::string rowDescription(sqlite3_stmt *s) const
+    // "(Oil, 1996-02-05)" from a row's CommodityID and date, whatever they hold.
+    static std::string rowDescription(sqlite3_stmt *s)
     {
-        const auto *id = sqlite3_column_text(s, 0);
-        const auto *date = sqlite3_column_text(s, 1);
-        std::string idText = id ? reinterpret_cast<const char *>(id) : "null";
-        const int type = sqlite3_column_type(s, 0);
-        if (type == SQLITE_INTEGER && sqlite3_column_int(s, 0) >= 1 &&
+        // The types first: reading a value as text may change the type the engine reports.
+        const int idType = sqlite3_column_type(s, 0), dateType = sqlite3_column_type(s, 1);
+        std::string idText;
+        if (idType == SQLITE_INTEGER && sqlite3_column_int(s, 0) >= 1 &&
             sqlite3_column_int(s, 0) <= kInstrumentCount)
             idText = std::string(instrumentKey(static_cast<Instrument>(sqlite3_column_int(s, 0))));
-        std::string dateValue = date ? reinterpret_cast<const char *>(date) : "null";
-        if (const int t = sqlite3_column_type(s, 1); t == SQLITE_INTEGER || t == SQLITE_FLOAT)
-            dateValue = dateTimeText(sqlite3_column_double(s, 1));
+        else
+            idText = columnExcerpt(s, 0);
+        const std::string dateValue = dateType == SQLITE_INTEGER || dateType == SQLITE_FLOAT
+                                          ? dateTimeText(sqlite3_column_double(s, 1))
+                                          : columnExcerpt(s, 1);
         return "(" + idText + ", " + dateValue + ")";
+    }
+
+    // "\"Employment Report:\" on 1996-02-05 08:30" from a release row's title, date and time.
+    static std::string releaseDescription(sqlite3_stmt *s)
+    {
+        const std::string when = releaseWhen(s);
+        const auto *title = reinterpret_cast<const char *>(sqlite3_column_text(s, 2));
+        const std::string titleText =
+            title ? excerpt(std::string_view(title, static_cast<std::size_t>(sqlite3_column_bytes(s, 2))))
+                  : "";
+        return "\"" + titleText + "\"" + when;
     }
 
     static std::string releaseWhen(sqlite3_stmt *s)
@@ -563,6 +620,14 @@ private:
 std::vector<Violation> checkPriceFile(const std::string &path, const CheckOptions &options)
 {
     CheckReport report;
+    // Opening a FIFO would wait for a writer, and a device or a folder is no price file: such a path is
+    // refused before it is opened.
+    std::error_code ec;
+    if (const auto status = std::filesystem::status(path, ec);
+        std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        report.add("file", path + " is not a regular file; a price database is one");
+        return report.violations();
+    }
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
         sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {

@@ -80,6 +80,8 @@ int check(const std::string &path)
 
 int main(int argc, char **argv)
 {
+    // An import or a sample ended by Ctrl+C or a kill leaves no half-written file behind.
+    removePartialFileOnSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "sample")
         return sample(args[1]);
