@@ -1,5 +1,7 @@
 #include "platform/forms/Controls.h"
 
+#include "platform/forms/Form.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -93,7 +95,7 @@ void Label::applyColors()
 
 void Label::click()
 {
-    if (visible() && isEnabled())
+    if (visible() && takesInput(*this))
         run(click_);
 }
 
@@ -134,7 +136,7 @@ void CommandButton::setCaption(const QString &caption)
 
 void CommandButton::click()
 {
-    if (visible() && isEnabled())
+    if (visible() && takesInput(*this))
         QPushButton::click();
 }
 
