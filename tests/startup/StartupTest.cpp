@@ -85,6 +85,30 @@ TEST_F(StartupTest, AgreeingLeavesTheMainWindowWaitingForAGame)
     EXPECT_TRUE(main.mnuMoving[0]->checked());
 }
 
+// The About window comes first, alone, then the Disclaimer: the main window is not on the screen behind
+// them and shows only once both are answered, as the last step of its load.
+TEST_F(StartupTest, TheMainWindowShowsOnlyAfterTheOpeningWindows)
+{
+    std::vector<bool> mainOnScreen;
+    const auto answer = [&](const QString &button) {
+        return [&, button](forms::Form &form) {
+            const Halvern &main = forms.get<Halvern>();
+            mainOnScreen.push_back(main.visible() || main.isVisible());
+            ScriptedModalHost::click(button)(form);
+        };
+    };
+    host.answerNext(answer(QStringLiteral("cmdOK")));
+    host.answerNext(answer(QStringLiteral("btnClose")));
+    Halvern &main = w();
+    ASSERT_EQ(shownForms(), (Strings{kAbout, kDisclaimerForm}));
+    EXPECT_EQ(mainOnScreen, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(main.visible());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(forms.activeForm(), &main);
+    EXPECT_FALSE(main.btnChangePeriod->toolTipText().isEmpty()) << "its Activate ran when it showed";
+    main.setVisible(false);
+}
+
 TEST_F(StartupTest, DisagreeingEndsTheProgram)
 {
     startUp(QStringLiteral("btnExit"));
@@ -146,6 +170,7 @@ TEST_P(FailedOpen, IsReportedAndEndsTheProgram)
     EXPECT_EQ(notice->backColor, 0xFF0000u);
     EXPECT_EQ(state.priceDatabase.DbOpenFailed, 1);
     EXPECT_FALSE(forms.isLoaded<frmDisclaimer>());
+    EXPECT_FALSE(w().visible() || w().isVisible()) << "the program ended before its main window showed";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -53,7 +53,8 @@ void Form_Load(App &app)
     w.setTwipLeft(0);
     app.helpFile = QStringLiteral("zelk.hlp");
     SetupGameLevel(app, Level::Expert);
-    w.showModeless();
+    // The window is shown only once the opening windows are answered, at the end of this load: the
+    // About window comes first, alone.
     state.settings.gameStarted = false;
     state.settings.optionsChosen = 0;
     state.settings.levelChosenFromMenu = 0;

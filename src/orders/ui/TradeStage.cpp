@@ -76,7 +76,7 @@ void apply(App &app, Halvern &w, const StageStep &step)
             box->setText(QString());
         break;
     case Op::Focus:
-        c->widget().setFocus();
+        c->setFocus();
         break;
     default:
         break;

@@ -38,6 +38,12 @@ void Control::setTwipRect(const TwipRect &rect)
                         twipsToPixels(rect.height));
 }
 
+void Control::setFocus()
+{
+    if (takesInput(widget_))
+        widget_.setFocus();
+}
+
 void Control::setBackColor(VbColor color)
 {
     backColor_ = color;

@@ -54,6 +54,8 @@ public:
     virtual void setVisible(bool visible) = 0;
     bool enabled() const { return enabled_; }
     virtual void setEnabled(bool enabled) = 0;
+    // Gives the control the focus, when it and its window can take input; otherwise does nothing.
+    void setFocus();
 
     VbColor backColor() const { return backColor_; }
     void setBackColor(VbColor color);
@@ -107,7 +109,7 @@ FontSpec initialFont(const QWidget *parent);
 void placeInDrawingOrder(QWidget &control, bool graphical);
 
 // Binds the control state to a Qt widget class. Overrides Qt's setVisible (virtual) and hides its
-// setEnabled so that both keep the own flags.
+// setEnabled so that both keep the own flags, and its setFocus so that a disabled window takes none.
 template <class W> class ControlWidget : public W, public Control {
 public:
     void setVisible(bool visible) override
@@ -120,6 +122,7 @@ public:
         enabled_ = enabled;
         W::setEnabled(enabled);
     }
+    void setFocus() { Control::setFocus(); }
 
 protected:
     ControlWidget(QWidget *parent, const QString &name, const QString &kind, bool graphical, VbColor back,

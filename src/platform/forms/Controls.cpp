@@ -1,5 +1,7 @@
 #include "platform/forms/Controls.h"
 
+#include "platform/forms/Form.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -233,7 +235,7 @@ void Label::applyColors()
 
 void Label::click()
 {
-    if (visible() && isEnabled())
+    if (visible() && takesInput(*this))
         run(click_);
 }
 
@@ -274,7 +276,7 @@ void CommandButton::setCaption(const QString &caption)
 
 void CommandButton::click()
 {
-    if (visible() && isEnabled())
+    if (visible() && takesInput(*this))
         QPushButton::click();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/forms/ModalHost.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -85,6 +86,60 @@ Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips)
     client_->installEventFilter(this);
     resizeClient(clientWidthTwips, clientHeightTwips);
     setBackColor(backColor_);
+}
+
+// Refuses the player's input to a disabled window: a filter of the application's events, which exists
+// only while the window is disabled.
+class Form::InputLock final : public QObject {
+public:
+    explicit InputLock(Form &form) : form_(form) { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputLock() override
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Form &form_;
+};
+
+bool Form::InputLock::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::FocusIn:
+        break;
+    default:
+        return false;
+    }
+    if (owningForm(watched) != &form_)
+        return false;
+    // The window system may hand the focus back when the window becomes active: it has none.
+    if (event->type() == QEvent::FocusIn) {
+        if (auto *widget = qobject_cast<QWidget *>(watched))
+            widget->clearFocus();
+    }
+    return true;
 }
 
 Form::~Form() = default;
@@ -177,8 +232,24 @@ void Form::setVisible(bool visible)
 
 void Form::setEnabled(bool enabled)
 {
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
-    QWidget::setEnabled(enabled);
+    // Qt's own disabling would grey every control and menu and draw them all again, twice a click of
+    // "&Forward"; the window only refuses input instead, and gives up the focus as a disabled one does.
+    if (!enabled) {
+        if (QWidget *focus = focusWidget())
+            focus->clearFocus();
+        inputLock_ = std::make_unique<InputLock>(*this);
+    } else {
+        inputLock_.reset();
+    }
+}
+
+void Form::setFocus()
+{
+    if (enabled_)
+        QWidget::setFocus();
 }
 
 void Form::showModeless()
@@ -236,7 +307,7 @@ void Form::changeEvent(QEvent *event)
 
 void Form::click()
 {
-    if (visible_ && isEnabled() && click_)
+    if (visible_ && enabled_ && click_)
         click_();
 }
 
@@ -276,6 +347,23 @@ void Form::runActivate()
 {
     if (activate_)
         activate_();
+}
+
+Form *owningForm(const QObject *object)
+{
+    for (const QObject *o = object; o; o = o->parent()) {
+        if (auto *form = qobject_cast<Form *>(const_cast<QObject *>(o)))
+            return form;
+    }
+    return nullptr;
+}
+
+bool takesInput(const QWidget &widget)
+{
+    if (!widget.isEnabled())
+        return false;
+    const Form *form = owningForm(&widget);
+    return !form || form->enabled();
 }
 
 } // namespace tarvello::forms

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QMenuBar;
 class QVBoxLayout;
@@ -76,11 +77,15 @@ public:
     int scaleWidth() const { return clientWidth_; }
     int scaleHeight() const { return clientHeight_; }
 
-    // The own Visible and Enabled flags. Disabling a window keeps its controls' own Enabled flags.
+    // The own Visible and Enabled flags. A disabled window takes no input: clicks, keys, shortcuts and
+    // menus of its own never reach it, and it has no focus. Its controls keep their own Enabled flags
+    // and their look: they are not greyed, so locking the window around a procedure draws nothing.
     bool visible() const { return visible_; }
     void setVisible(bool visible) override;
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Focus goes to the window only while it is enabled, as it does to a control.
+    void setFocus();
 
     bool loaded() const { return loaded_; }
     // Show: modeless, or modal over an owner through the registry's modal host; a modal show returns
@@ -111,6 +116,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class InputLock;
     friend class FormRegistry;
     void runLoad();
     void runActivate();
@@ -138,6 +144,13 @@ private:
     UnloadHandler unload_;
     Handler paint_;
     Handler click_;
+    std::unique_ptr<InputLock> inputLock_; // while the window is disabled
 };
+
+// The window a widget, menu or menu item belongs to; null for one outside every window.
+Form *owningForm(const QObject *object);
+
+// Whether the player's input can reach a widget: Qt enables it and the window it belongs to is enabled.
+bool takesInput(const QWidget &widget);
 
 } // namespace tarvello::forms

@@ -17,6 +17,12 @@ MenuItem::MenuItem(QWidget *window, const QString &name, const QString &caption)
         QAction::setChecked(checked_);
         run();
     });
+    // Qt enables an item with a submenu whenever the submenu's own widget is enabled (with its window,
+    // say): the item's own flag wins.
+    connect(this, &QAction::changed, this, [this] {
+        if (QAction::isEnabled() != enabled_)
+            QAction::setEnabled(enabled_);
+    });
 }
 
 void MenuItem::setCaption(const QString &caption)

@@ -5,7 +5,8 @@
 namespace tarvello::forms {
 
 // Lets the pending window events run once (repaints, clicks already queued), as long loops do so that
-// the screen keeps up.
+// the screen keeps up. A disabled window is not drawn here: its drawing waits until it is enabled, so
+// that a procedure that locks it draws it once, not at every yield.
 void doEvents();
 
 // The screen's mouse pointer. These are settings, not a stack: Default always gives the normal pointer
