@@ -92,7 +92,8 @@ int runGame(int argc, char **argv)
     SystemClock clock;
     App game{state, forms, programEnd, random, clock, QCoreApplication::applicationDirPath()};
     help::HelpWindow help(help::helpPages());
-    print::DefaultPrinter printer;
+    print::CupsSpooler spooler;
+    print::DefaultPrinter printer(spooler);
     game.help = &help;
     game.printer = &printer;
     connectWindows(game);
