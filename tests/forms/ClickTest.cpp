@@ -1,5 +1,6 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "support/MouseClicks.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -9,15 +10,7 @@
 namespace tarvello::forms {
 namespace {
 
-// A left click, pressed and released at a point of the widget, as the window system delivers it.
-void clickAt(QWidget &widget, QPoint point)
-{
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &event);
-    }
-}
+using test::clickAt;
 
 TEST(Clicks, ALabelWithAClickProcedureTakesTheClickFromTheWindow)
 {

@@ -1,6 +1,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/MenuItem.h"
+#include "support/MouseClicks.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -15,14 +16,7 @@
 namespace tarvello::forms {
 namespace {
 
-void clickAt(QWidget &widget, QPoint point)
-{
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &event);
-    }
-}
+using test::clickAt;
 
 void typeKey(QWidget &widget, int key, const QString &text = {})
 {
