@@ -48,6 +48,25 @@ protected:
         return o;
     }
 
+    // A broken copy of the base file, and the rule and message the check must name it by.
+    struct BrokenCase {
+        const char *name;
+        std::string sql;
+        const char *rule;
+        const char *message;
+    };
+
+    template <std::size_t N> static void expectEachNamed(const BrokenCase (&cases)[N])
+    {
+        for (const BrokenCase &c : cases) {
+            SCOPED_TRACE(c.name);
+            const auto violations = checkPriceFile(broken(c.name, c.sql), options());
+            EXPECT_TRUE(hasViolation(violations, c.rule, c.message))
+                << "wanted " << c.rule << ": " << c.message << "\ngot:\n"
+                << listed(violations);
+        }
+    }
+
     // The base file with some SQL run on it.
     static std::string broken(const std::string &name, const std::string &sql)
     {
@@ -77,13 +96,7 @@ TEST_F(PriceCheckTest, ASoundFilePasses)
 
 TEST_F(PriceCheckTest, EachBrokenRuleIsNamed)
 {
-    struct Case {
-        const char *name;
-        std::string sql;
-        const char *rule;
-        const char *message;
-    };
-    const Case cases[] = {
+    const BrokenCase cases[] = {
         {"missing-table", "DROP TABLE sortedticknewsreleases", "schema",
          "table sortedticknewsreleases is missing"},
         {"missing-column", "ALTER TABLE OverviewNews RENAME COLUMN News TO Story", "schema",
@@ -193,28 +206,16 @@ TEST_F(PriceCheckTest, EachBrokenRuleIsNamed)
         {"empty-story", "UPDATE sortedticknewsreleases SET NRStory = ''", "release",
          "has an empty title or story"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto violations = checkPriceFile(broken(c.name, c.sql), options());
-        EXPECT_TRUE(hasViolation(violations, c.rule, c.message))
-            << "wanted " << c.rule << ": " << c.message << "\ngot:\n"
-            << listed(violations);
-    }
+    expectEachNamed(cases);
 }
 
 // The data the game refuses to play, with a notice, when its load meets it: the check names each with
 // its rule, so that a file can be put right before any game reads it.
 TEST_F(PriceCheckTest, DataTheGameRefusesIsNamed)
 {
-    struct Case {
-        const char *name;
-        std::string sql;
-        const char *rule;
-        const char *message;
-    };
     const std::string oilFeb5 = " WHERE CommodityID = 3 AND [Date] = 35100";
     const std::string oilTick = " WHERE CommodityID = 3 AND [DateTime] = 35100 + 525 / 1440.0";
-    const Case cases[] = {
+    const BrokenCase cases[] = {
         // Prices beyond a 32-bit float: the game would show "Infinity" and turn its figures into NaN.
         {"daily-beyond-single", "UPDATE DailyData SET High = 1e300" + oilFeb5, "price-range",
          "High 1e+300 in DailyData row (Oil, 1996-02-05) is beyond any price the game can hold"},
@@ -273,13 +274,7 @@ TEST_F(PriceCheckTest, DataTheGameRefusesIsNamed)
         {"daily-empty-period", "DELETE FROM DailyData WHERE [Date] < 35096", "coverage",
          "DailyData has 0 trading days in 1996-01"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto violations = checkPriceFile(broken(c.name, c.sql), options());
-        EXPECT_TRUE(hasViolation(violations, c.rule, c.message))
-            << "wanted " << c.rule << ": " << c.message << "\ngot:\n"
-            << listed(violations);
-    }
+    expectEachNamed(cases);
 }
 
 TEST_F(PriceCheckTest, AFileThatIsNoPriceDatabase)
