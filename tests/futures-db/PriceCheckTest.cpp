@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -305,6 +306,33 @@ TEST_F(PriceCheckTest, APathThatIsNoRegularFileIsRefusedAtOnce)
         EXPECT_TRUE(hasViolation(violations, "file", path + " is not a regular file")) << listed(violations);
     }
     close(writer);
+}
+
+// A file in WAL journal mode is checked as it stands, with nothing made or written beside it, and named:
+// the game reads such a file only while no changes wait in its "-wal" file.
+TEST_F(PriceCheckTest, AWalModeFileIsNamedAndNothingIsWrittenBesideIt)
+{
+    const std::string path = broken("wal-mode", "PRAGMA journal_mode = WAL");
+    namespace fs = std::filesystem;
+    ASSERT_FALSE(fs::exists(path + "-wal"));
+    auto violations = checkPriceFile(path, options());
+    ASSERT_EQ(violations.size(), 1u) << listed(violations);
+    EXPECT_TRUE(hasViolation(violations, "journal-mode", path + " is in WAL journal mode"))
+        << listed(violations);
+    EXPECT_FALSE(fs::exists(path + "-wal"));
+    EXPECT_FALSE(fs::exists(path + "-shm"));
+
+    // Changes of another program waiting in the "-wal" file: the file is not read at all.
+    std::FILE *wal = std::fopen((path + "-wal").c_str(), "wb");
+    ASSERT_NE(wal, nullptr);
+    std::fputs("pending", wal);
+    std::fclose(wal);
+    violations = checkPriceFile(path, options());
+    ASSERT_EQ(violations.size(), 1u) << listed(violations);
+    EXPECT_TRUE(hasViolation(violations, "journal-mode", "changes waiting in " + path + "-wal"))
+        << listed(violations);
+    EXPECT_FALSE(fs::exists(path + "-shm"));
+    fs::remove(path + "-wal");
 }
 
 TEST_F(PriceCheckTest, ABadValueIsQuotedAsAShortPrintableExcerpt)

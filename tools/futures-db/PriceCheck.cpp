@@ -10,6 +10,10 @@
 #include "common/VbDate.h"
 #include "data/PriceFields.h"
 #include "data/PriceSchema.h"
+#include "platform/db/Database.h"
+
+#include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -628,8 +632,27 @@ std::vector<Violation> checkPriceFile(const std::string &path, const CheckOption
         report.add("file", path + " is not a regular file; a price database is one");
         return report.violations();
     }
+    // A WAL-mode file is read as it stands ("immutable"), as the game reads it, so that nothing is made
+    // or written beside it; with changes of another program waiting in its "-wal" file it is not read.
+    std::string name = path;
+    int flags = SQLITE_OPEN_READONLY;
+    if (db::isWalModeFile(QString::fromStdString(path))) {
+        const std::string wal = path + "-wal";
+        if (std::filesystem::file_size(wal, ec) > 0 && !ec) {
+            report.add("journal-mode", path + " is in WAL journal mode with changes waiting in " + wal +
+                                           "; the game refuses it until the program writing it closes it");
+            return report.violations();
+        }
+        report.add("journal-mode", path + " is in WAL journal mode; the game reads it as it stands, "
+                                          "but 'PRAGMA journal_mode = DELETE' makes it an ordinary file");
+        name = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath())
+                   .toEncoded()
+                   .toStdString() +
+               "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
+    if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK ||
         sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
         report.add("file", "cannot read " + path + " as a price database: " +
                                (db ? sqlite3_errmsg(db) : std::string("out of memory")));

@@ -94,18 +94,6 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     return {};
 }
 
-// Bytes 18 and 19 of an SQLite file header are its write and read format versions; 2 marks a file
-// written in WAL journal mode. A file too short to have a header is not one.
-bool isWalModeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(20);
-    return header.size() == 20 && header.startsWith("SQLite format 3") &&
-           (header[18] == 2 || header[19] == 2);
-}
-
 // How the file is handed to SQLite. Opened as usual, a WAL-mode file makes SQLite create "-wal" and
 // "-shm" files beside it, and write the "-shm" of another program that holds it. Such a file is read as
 // it stands instead ("immutable"): nothing is created, locked or written. That is only sound while no
@@ -133,6 +121,18 @@ OpenName openName(const QString &path, const QString &shown)
 }
 
 } // namespace
+
+// Bytes 18 and 19 of an SQLite file header are its write and read format versions; 2 marks a file
+// written in WAL journal mode. A file too short to have a header is not one.
+bool isWalModeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.startsWith("SQLite format 3") &&
+           (header[18] == 2 || header[19] == 2);
+}
 
 Database::Database(sqlite3 *connection, QString name) : connection_(connection), name_(std::move(name))
 {

@@ -82,6 +82,10 @@ private:
     QString password_;
 };
 
+// Whether the file at `path` is an SQLite file written in WAL journal mode. Opened as usual, such a file
+// makes SQLite create "-wal" and "-shm" files beside it.
+bool isWalModeFile(const QString &path);
+
 // The PWD value of a connect string ("; database=x;PWD=kxq" -> "kxq"); empty when there is none.
 QString connectPassword(const QString &connect);
 
