@@ -167,23 +167,22 @@ const ButtonRow kButtons[] = {
 
 void applyLook(forms::Label &label, Look look)
 {
-    label.setBackColor(kBlack);
     switch (look) {
     case Look::Caption:
-        label.setForeColor(kWhite);
+        label.setColors(kBlack, kWhite);
         break;
     case Look::Value:
-        label.setForeColor(kYellow);
+        label.setColors(kBlack, kYellow);
         label.setJustify(Justify::Right);
         break;
     case Look::ValueLeft:
-        label.setForeColor(kYellow);
+        label.setColors(kBlack, kYellow);
         break;
     case Look::Position:
-        label.setForeColor(kCyan);
+        label.setColors(kBlack, kCyan);
         break;
     case Look::Mark:
-        label.setForeColor(kWhite);
+        label.setColors(kBlack, kWhite);
         label.setOpaque(true);
         break;
     }
@@ -229,8 +228,7 @@ void Halvern::buildLabels()
     }
     // The labels that differ from their kind.
     GameName->setFontSpec({QStringLiteral("Tahoma"), 14.25f, true});
-    GameName->setForeColor(kYellow);
-    GameName->setBackColor(kBlue);
+    GameName->setColors(kBlue, kYellow);
     GameName->setJustify(Justify::Center);
     GameName->setOpaque(true);
     labelscore->setFontSpec({QStringLiteral("MS Sans Serif"), 12.0f, true});
@@ -238,12 +236,10 @@ void Halvern::buildLabels()
     CurrMarkBanner->setBackColor(kGray);
     LabelOilMark->setJustify(Justify::Center);
     lblorderverify->setOpaque(true);
-    inputPrice->setForeColor(forms::kSysWindowText);
-    inputPrice->setBackColor(kWhite);
+    inputPrice->setColors(kWhite, forms::kSysWindowText);
     inputPrice->setOpaque(true);
     for (Label *title : {LabelNH, LabelTH}) {
-        title->setForeColor(kYellow);
-        title->setBackColor(kVeryDarkRed);
+        title->setColors(kVeryDarkRed, kYellow);
         title->setOpaque(true);
     }
 }

@@ -145,6 +145,37 @@ TEST(Controls, ToolTipAndColoursAreOwnState)
     EXPECT_EQ(label.palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
+TEST(Controls, BothColoursAtOnceLookAsTheTwoSettersDo)
+{
+    // One drawing pass for both colours must leave each kind exactly as the back colour and then
+    // the fore colour set one after the other would.
+    Form form(QStringLiteral("frmTest"), 3000, 2000);
+    const struct {
+        VbColor back, fore;
+    } cases[] = {{0x000000, 0xFFFFFF}, {0xFF0000, 0x00FFFF}, {0xFFFFFF, kSysWindowText}, {0x000080, 0x00FFFF}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.back);
+        Label oneByOne(form.client(), QStringLiteral("lblA"));
+        Label together(form.client(), QStringLiteral("lblB"));
+        oneByOne.setBackColor(c.back);
+        oneByOne.setForeColor(c.fore);
+        together.setColors(c.back, c.fore);
+        EXPECT_EQ(together.backColor(), c.back);
+        EXPECT_EQ(together.foreColor(), c.fore);
+        EXPECT_EQ(together.palette(), oneByOne.palette());
+        EXPECT_EQ(together.palette().resolveMask(), oneByOne.palette().resolveMask());
+        EXPECT_EQ(together.autoFillBackground(), oneByOne.autoFillBackground());
+
+        TextBox boxA(form.client(), QStringLiteral("txtA"));
+        TextBox boxB(form.client(), QStringLiteral("txtB"));
+        boxA.setBackColor(c.back);
+        boxA.setForeColor(c.fore);
+        boxB.setColors(c.back, c.fore);
+        EXPECT_EQ(boxB.palette(), boxA.palette());
+        EXPECT_EQ(boxB.palette().resolveMask(), boxA.palette().resolveMask());
+    }
+}
+
 TEST(Controls, CommandButtonClicksOnlyWhenThePlayerCould)
 {
     Form form(QStringLiteral("frmTest"), 3000, 2000);

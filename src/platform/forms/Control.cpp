@@ -56,6 +56,13 @@ void Control::setForeColor(VbColor color)
     applyColors();
 }
 
+void Control::setColors(VbColor back, VbColor fore)
+{
+    backColor_ = back;
+    foreColor_ = fore;
+    applyColors();
+}
+
 void Control::setFontSpec(const FontSpec &font)
 {
     font_ = font;

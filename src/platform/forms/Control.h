@@ -61,6 +61,8 @@ public:
     void setBackColor(VbColor color);
     VbColor foreColor() const { return foreColor_; }
     void setForeColor(VbColor color);
+    // Both colours in one drawing pass: the same as setting the back colour and then the fore colour.
+    void setColors(VbColor back, VbColor fore);
 
     const FontSpec &fontSpec() const { return font_; }
     void setFontSpec(const FontSpec &font);
