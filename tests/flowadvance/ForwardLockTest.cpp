@@ -133,5 +133,24 @@ TEST_F(ForwardLock, TheScreenShowsTheWholeWindowAsItStandsAfterEachClick)
     EXPECT_NE(onScreen(), drawnAfresh());
 }
 
+// A Tick click yields once more after the lock is released, before it sets the buttons of the period:
+// what the screen shows after the click is still the whole window as the click leaves it, the buttons
+// included.
+TEST_F(ForwardLock, TheScreenShowsTheWholeTickWindowAsItStandsAfterEachClick)
+{
+    addTickDays(fixture, tickDays());
+    beginNewGame({Tick, Month});
+    ASSERT_TRUE(state.clock.gameDataLoaded);
+    for (int click = 1; click <= 3; ++click) {
+        SCOPED_TRACE(click);
+        forward();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(w().btnChangePeriod->enabled());
+        EXPECT_TRUE(w().btnTrade->enabled());
+        EXPECT_TRUE(drawnOtherwise().empty()) << drawnOtherwise().front();
+        EXPECT_EQ(onScreen(), drawnAfresh());
+    }
+}
+
 } // namespace
 } // namespace tarvello::test

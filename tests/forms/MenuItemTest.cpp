@@ -2,6 +2,9 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 
+#include <QActionEvent>
+#include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -100,6 +103,46 @@ TEST_F(Menus, SeparatorsAndTheMenuBar)
     EXPECT_EQ(options.submenu()->actions().size(), 4);
     meanLine.setCaption(QStringLiteral("&Mean"));
     EXPECT_EQ(meanLine.text(), QStringLiteral("&Mean"));
+}
+
+// The menu bar as drawn now, and as drawn once Qt has laid its items out again from what they say.
+QImage drawnNow(QMenuBar &bar)
+{
+    return bar.grab().toImage();
+}
+QImage drawnAfterLayout(QMenuBar &bar, QAction &item)
+{
+    QActionEvent changed(QEvent::ActionChanged, &item);
+    QCoreApplication::sendEvent(&bar, &changed);
+    return bar.grab().toImage();
+}
+
+TEST_F(Menus, AMenuOnTheBarDrawsGreyedWhileDisabledAndAsBeforeOnceEnabled)
+{
+    MenuItem help{&form, QStringLiteral("mnuHelp"), QStringLiteral("&Help")};
+    form.addMenu(&help);
+    form.show();
+    QMenuBar &bar = *form.menuBar();
+    const QImage enabled = drawnNow(bar);
+    const QRect place = bar.actionGeometry(&help);
+
+    options.setEnabled(false);
+    EXPECT_FALSE(options.isEnabled());
+    const QImage disabled = drawnNow(bar);
+    EXPECT_NE(disabled, enabled);
+    EXPECT_EQ(disabled, drawnAfterLayout(bar, options));
+    EXPECT_EQ(bar.actionGeometry(&help), place);
+
+    options.setEnabled(true);
+    EXPECT_TRUE(options.isEnabled());
+    EXPECT_EQ(drawnNow(bar), enabled);
+
+    // A new caption still moves the items after it.
+    options.setEnabled(false);
+    options.setCaption(QStringLiteral("&Options and Settings"));
+    EXPECT_GT(bar.actionGeometry(&help).left(), place.left());
+    EXPECT_EQ(drawnNow(bar), drawnAfterLayout(bar, options));
+    form.hide();
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "platform/forms/Runtime.h"
 #include "platform/forms/ProcessEnd.h"
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+
+#include <QEvent>
 
 #include <QGuiApplication>
 #include <QObject>
@@ -31,6 +35,47 @@ TEST(DoEvents, RunsTheEventsAlreadyPending)
     EXPECT_FALSE(ran);
     doEvents();
     EXPECT_TRUE(ran);
+}
+
+// Counts the drawings of a widget.
+class Paints final : public QObject {
+public:
+    explicit Paints(QWidget &widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+TEST(DoEvents, CanLeaveAnEnabledWindowsDrawingToTheNextYield)
+{
+    Form window(QStringLiteral("frmTest"), 3000, 2000);
+    Label label(window.client(), QStringLiteral("lblTest"), QStringLiteral("Before"));
+    Form other(QStringLiteral("frmOther"), 3000, 2000);
+    Label otherLabel(other.client(), QStringLiteral("lblOther"), QStringLiteral("Before"));
+    window.show();
+    other.show();
+    doEvents();
+    const Paints paints(label);
+    const Paints otherPaints(otherLabel);
+    bool ran = false;
+    QObject context;
+    QMetaObject::invokeMethod(
+        &context, [&] { ran = true; }, Qt::QueuedConnection);
+    label.setCaption(QStringLiteral("After"));
+    otherLabel.setCaption(QStringLiteral("After"));
+
+    doEventsDrawingLater(window);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(paints.count, 0);
+    EXPECT_EQ(otherPaints.count, 1); // any other window is drawn as usual
+    doEvents();
+    EXPECT_EQ(paints.count, 1);
 }
 
 TEST(ProcessEndDeathTest, EndsTheProcessAtOnceWithItsCode)

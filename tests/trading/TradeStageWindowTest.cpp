@@ -156,5 +156,23 @@ TEST_F(TradeStageWindow, OnlyTheExactNamesLayTheAreaOut)
     EXPECT_FALSE(state.order.selectedSecurity.has_value());
 }
 
+// The stages find their controls by name, on the window first and then in its frames: a name is one
+// control's only, wherever it sits.
+TEST_F(TradeStageWindow, EveryControlOfTheMainWindowHasANameOfItsOwn)
+{
+    std::map<QString, int> named;
+    for (QWidget *widget : w().client()->findChildren<QWidget *>()) {
+        if (dynamic_cast<forms::Control *>(widget))
+            ++named[widget->objectName()];
+    }
+    ASSERT_GT(named.size(), 50u);
+    for (const auto &[name, count] : named)
+        EXPECT_EQ(count, 1) << name.toStdString();
+    for (QWidget *widget : w().client()->findChildren<QWidget *>()) {
+        if (!dynamic_cast<forms::Control *>(widget) && !widget->objectName().isEmpty())
+            EXPECT_EQ(named.count(widget->objectName()), 0u) << widget->objectName().toStdString();
+    }
+}
+
 } // namespace
 } // namespace tarvello::test

@@ -318,8 +318,10 @@ void btnChangePeriod_Click(App &app)
     if (ended(app))
         return;
     releaseLock(app);
+    // The buttons are set after this yield and the click yields again at its end: the window is drawn
+    // there, once, as the period leaves it.
     if (kind == DataKind::Tick)
-        forms::doEvents();
+        forms::doEventsDrawingLater(w);
     if (restarted(app)) {
         endRestartedClick(app);
         return;

@@ -12,13 +12,22 @@ namespace tarvello {
 
 namespace {
 
-forms::Control *control(Halvern &w, const QString &name)
+forms::Control *controlAmong(const QList<QWidget *> &widgets)
 {
-    for (QWidget *widget : w.client()->findChildren<QWidget *>(name)) {
+    for (QWidget *widget : widgets) {
         if (auto *c = dynamic_cast<forms::Control *>(widget))
             return c;
     }
     return nullptr;
+}
+
+// A window's control names are unique. Most controls sit on the window itself: they are looked for
+// there first, and the search goes down into frames only for the others.
+forms::Control *control(Halvern &w, const QString &name)
+{
+    if (forms::Control *c = controlAmong(w.client()->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)))
+        return c;
+    return controlAmong(w.client()->findChildren<QWidget *>(name));
 }
 
 // Each instrument's market name label and button, by slot: Cattle, Gold, Oil, SP500, Soybean, TBond.

@@ -2,9 +2,48 @@
 
 #include "platform/forms/Form.h"
 
+#include <QActionEvent>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace tarvello::forms {
+
+namespace {
+
+// Qt lays a whole menu bar out again (every caption measured, every mnemonic taken again) whenever one
+// of its items changes, though an item's Enabled flag moves nothing on it. While the flag of one item
+// on a drawn bar changes, the bar is only drawn again.
+class EnabledChangeOnBar final : public QObject {
+public:
+    EnabledChangeOnBar(QMenuBar &bar, const QAction &item) : bar_(bar), item_(item) { bar_.installEventFilter(this); }
+    ~EnabledChangeOnBar() override
+    {
+        bar_.removeEventFilter(this);
+        bar_.update();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::ActionChanged && static_cast<QActionEvent *>(event)->action() == &item_;
+    }
+
+private:
+    QMenuBar &bar_;
+    const QAction &item_;
+};
+
+// The window's drawn menu bar that shows `item` itself, if any.
+QMenuBar *barShowing(const QAction &item, QWidget *window)
+{
+    const auto *form = qobject_cast<const Form *>(window);
+    QMenuBar *bar = form ? form->menuBar() : nullptr;
+    if (!bar || !bar->isVisible() || bar->isNativeMenuBar() || !bar->actions().contains(&item))
+        return nullptr;
+    return bar;
+}
+
+} // namespace
 
 MenuItem::MenuItem(QWidget *window, const QString &name, const QString &caption)
     : QAction(window), window_(window)
@@ -46,6 +85,12 @@ void MenuItem::setChecked(bool checked)
 void MenuItem::setEnabled(bool enabled)
 {
     enabled_ = enabled;
+    QMenuBar *bar = parent_ ? nullptr : barShowing(*this, window_);
+    if (!bar || QAction::isEnabled() == enabled) {
+        QAction::setEnabled(enabled);
+        return;
+    }
+    const EnabledChangeOnBar drawOnly(*bar, *this);
     QAction::setEnabled(enabled);
 }
 

@@ -16,7 +16,10 @@ namespace {
 // again (or in any event loop, as under a modal window).
 class LockedWindowPaints final : public QObject {
 public:
-    LockedWindowPaints() { QCoreApplication::instance()->installEventFilter(this); }
+    explicit LockedWindowPaints(const Form *held = nullptr) : held_(held)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     ~LockedWindowPaints() override { QCoreApplication::instance()->removeEventFilter(this); }
 
 protected:
@@ -25,12 +28,15 @@ protected:
         if (event->type() != QEvent::UpdateRequest)
             return false;
         auto *form = qobject_cast<Form *>(watched);
-        if (!form || form->enabled())
+        if (!form || (form->enabled() && form != held_))
             return false;
         // Qt asks for one drawing at a time and waits for it: ask again for later.
         QCoreApplication::postEvent(form, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
         return true;
     }
+
+private:
+    const Form *held_;
 };
 
 } // namespace
@@ -38,6 +44,12 @@ protected:
 void doEvents()
 {
     const LockedWindowPaints deferred;
+    QCoreApplication::processEvents();
+}
+
+void doEventsDrawingLater(const Form &window)
+{
+    const LockedWindowPaints deferred(&window);
     QCoreApplication::processEvents();
 }
 

@@ -9,6 +9,13 @@ namespace tarvello::forms {
 // that a procedure that locks it draws it once, not at every yield.
 void doEvents();
 
+class Form;
+
+// Lets the pending window events run as doEvents does, but leaves the drawing of `window` (enabled or
+// not) to the next yield or event loop: for a procedure that yields again, its window changed further
+// in between, so that the window is drawn once, as it stands at the end.
+void doEventsDrawingLater(const Form &window);
+
 // The screen's mouse pointer. These are settings, not a stack: Default always gives the normal pointer
 // back, however often Hourglass was set.
 enum class MousePointer : int16_t { Default = 0, Hourglass = 11 };
