@@ -3,6 +3,7 @@
 // What the benchmark programs share: the sample price database they read, the fastest of the
 // repetitions as their figure, and a report that sets each measured operation against its reference.
 
+#include "common/Services.h"
 #include "data/PriceSchema.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,16 @@ inline QString priceFile()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPriceFileName));
 }
+
+// The program's end, asked for by a window the benchmark drives, is only noted.
+class NoEnd final : public ProgramEnd {
+public:
+    void end(int) override { ended_ = true; }
+    bool ended() const override { return ended_; }
+
+private:
+    bool ended_ = false;
+};
 
 // The fastest of the repetitions is the least disturbed by whatever else the machine runs.
 inline double fastest(const std::vector<double> &times)

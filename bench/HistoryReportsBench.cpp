@@ -48,15 +48,6 @@ public:
     void showModal(forms::Form &form, forms::Form *) override { form.setVisible(false); }
 };
 
-class NoEnd final : public ProgramEnd {
-public:
-    void end(int) override { ended_ = true; }
-    bool ended() const override { return ended_; }
-
-private:
-    bool ended_ = false;
-};
-
 // Bytes the program holds on the heap now.
 size_t heapInUse()
 {
@@ -108,7 +99,7 @@ public:
 
     GameState state;
     QuietHost host;
-    NoEnd programEnd;
+    bench::NoEnd programEnd;
     forms::FormRegistry forms{host};
     DefaultRandomSource random{20240611};
     SystemClock clock;

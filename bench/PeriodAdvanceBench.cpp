@@ -67,15 +67,6 @@ private:
     }
 };
 
-class NoEnd final : public ProgramEnd {
-public:
-    void end(int) override { ended_ = true; }
-    bool ended() const override { return ended_; }
-
-private:
-    bool ended_ = false;
-};
-
 // The main window in its design state over the sample database, every window connected.
 class Game {
 public:
@@ -122,7 +113,7 @@ public:
 
     GameState state;
     AnsweringHost host;
-    NoEnd programEnd;
+    bench::NoEnd programEnd;
     forms::FormRegistry forms{host};
     DefaultRandomSource random{20240611};
     SystemClock clock;

@@ -70,22 +70,13 @@ public:
     }
 };
 
-class NoEnd final : public ProgramEnd {
-public:
-    void end(int) override { ended_ = true; }
-    bool ended() const override { return ended_; }
-
-private:
-    bool ended_ = false;
-};
-
 // The game's own start-up, as main() runs it, up to the main window drawn.
 int runGame(int argc, char **argv)
 {
     QApplication application(argc, argv);
     GameState state;
     OpeningAnswers modalHost;
-    NoEnd programEnd;
+    bench::NoEnd programEnd;
     forms::FormRegistry forms(modalHost);
     DefaultRandomSource random;
     random.randomize();
