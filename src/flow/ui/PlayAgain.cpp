@@ -73,10 +73,15 @@ void showMarketLabels(Halvern &w, Level level)
 
 // The charts come back in place of a report grid that may be open. Out of the news history they also
 // get back the width ShowGraphs gives them, where it differs: the left chart at Novice, the right one
-// otherwise.
+// otherwise. At Expert the chart menus the report switched off come back, as closing the report gives
+// them back.
 void closeReports(Halvern &w, Level level)
 {
     const bool novice = level == Level::Novice;
+    if ((w.LabelTH->visible() || w.LabelNH->visible()) && level == Level::Expert) {
+        w.mnuGraphOpt->setEnabled(true);
+        w.mnuGraphType->setEnabled(true);
+    }
     const auto showCharts = [&] {
         w.GraphLeft->setVisible(true);
         if (!novice)
@@ -153,16 +158,10 @@ void playAgain(App &app, Summary from)
     resetDayLabels(w);
     recolourMarketLabels(w);
     showMarketLabels(w, state.settings.level);
-    const bool reportOpen = w.LabelTH->visible() || w.LabelNH->visible();
     closeReports(w, state.settings.level);
-    // The chart controls a report had put away come back as a new game has them: the instrument list
-    // at Expert once a period has been chosen, and the chart menus where closing the report gives them
-    // back.
+    // The instrument list, which a report puts away, shows as a new game has it: at Expert once a
+    // period has been chosen.
     w.cboCommodity->setVisible(state.settings.level == Level::Expert && state.settings.gameYear != 0);
-    if (reportOpen && state.settings.level == Level::Expert) {
-        w.mnuGraphOpt->setEnabled(true);
-        w.mnuGraphType->setEnabled(true);
-    }
     account.score = static_cast<float>(account.unrealizedPL + account.realizedPL);
     w.lblScore->setCaption(dollarsText(account.unrealizedPL + account.realizedPL));
     // Every settings item, the data kind's among them: the next game may take other options.
