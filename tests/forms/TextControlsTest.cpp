@@ -1,6 +1,8 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 
+#include <QScrollBar>
+
 #include <gtest/gtest.h>
 
 namespace tarvello::forms {
@@ -41,6 +43,33 @@ TEST(TextControls, AutoSizedLabelFollowsItsWrappedCaption)
     label.setTwipWidth(width / 2);
     EXPECT_GE(label.twipHeight(), 2 * oneLine - 30);
     EXPECT_EQ(label.twipWidth(), width / 2);
+}
+
+// A caption's layout follows the label's size: a label moved keeps its broken words and its scroll
+// bar; one made wider or taller lays its caption out again.
+TEST(TextControls, LabelLayoutFollowsItsSizeNotItsPlace)
+{
+    Form form(QStringLiteral("frmTest"), 6000, 4000);
+    const QString word = QStringLiteral("Unbreakablewordwiderthanitslabel");
+    Label label(form.client(), QStringLiteral("lbl"), word);
+    label.setTwipRect({150, 120, 900, 615});
+    const QString broken = label.text();
+    ASSERT_TRUE(broken.contains(QChar(0x200B))) << "the word is broken where it passes the edge";
+
+    label.setTwipRect({600, 300, 900, 615});
+    EXPECT_EQ(label.text(), broken);
+    label.setTwipRect({600, 300, 6000, 615});
+    EXPECT_EQ(label.text(), word);
+
+    Label news(form.client(), QStringLiteral("lblNews"), QString());
+    news.setScrolls(true);
+    news.setTwipRect({150, 120, 1500, 300});
+    news.setCaption(QStringLiteral("A story of many words that wraps over far more lines than fit. ").repeated(6));
+    ASSERT_FALSE(news.scrollBar()->isHidden());
+    news.setTwipRect({300, 240, 1500, 300});
+    EXPECT_FALSE(news.scrollBar()->isHidden());
+    news.setTwipRect({300, 240, 1500, 30000});
+    EXPECT_TRUE(news.scrollBar()->isHidden());
 }
 
 } // namespace

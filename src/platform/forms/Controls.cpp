@@ -182,8 +182,12 @@ void Label::setAutoSize(bool autoSize)
 
 void Label::setTwipRect(const TwipRect &rect)
 {
+    const TwipRect before = twipRect();
     Control::setTwipRect(rect);
-    layOutCaption();
+    // The caption's layout depends on the size alone; a long caption takes long to lay out again,
+    // and windows set their labels' places often without changing their sizes.
+    if (rect.width != before.width || rect.height != before.height)
+        layOutCaption();
     fitHeight();
 }
 
