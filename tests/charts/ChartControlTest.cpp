@@ -1,5 +1,6 @@
 #include "platform/graph/ChartControl.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -161,6 +162,35 @@ TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
     const auto places = chart.xLabelPlaces();
     ASSERT_FALSE(places.empty());
     EXPECT_GE(places.front().rect.left(), 0.0);
+}
+
+// The labels are measured in the font they are drawn with, the chart's own: whatever font its window
+// gives it, the chart looks the same.
+TEST_F(ChartControlTest, LabelsDrawInTheChartsOwnFontWhateverTheWindowsFont)
+{
+    const auto drawnWith = [](bool bold, bool italic) {
+        QWidget host;
+        graph::ChartControl c{&host, QStringLiteral("GraphLeft"), QStringLiteral("Price"), true};
+        QFont windowFont(QStringLiteral("DejaVu Sans"));
+        windowFont.setPixelSize(15);
+        windowFont.setBold(bold);
+        windowFont.setItalic(italic);
+        c.setFont(windowFont);
+        c.resize(217, 177);
+        c.set(p::YMin, 0);
+        c.set(p::YMax, 1000);
+        c.set(p::YDivisions, 4);
+        c.set(p::PointCount, 30);
+        c.set(p::XLabelStep, 5);
+        for (int k = 1; k <= 30; ++k) {
+            c.setAt(p::XLabel, k, QStringLiteral("12/28/1990"));
+            c.setAt(p::Value, k, static_cast<float>(10 * k));
+        }
+        return c.grab().toImage();
+    };
+    const QImage plain = drawnWith(false, false);
+    EXPECT_EQ(drawnWith(true, false), plain);
+    EXPECT_EQ(drawnWith(false, true), plain);
 }
 
 TEST_F(ChartControlTest, ColoursAndHostProperties)

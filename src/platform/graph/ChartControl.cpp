@@ -220,10 +220,16 @@ bool ChartControl::drawn(float v) const
     return v >= single(prop::YMin) && v <= single(prop::YMax);
 }
 
+// Every attribute is set, so that a painter on the chart draws exactly the font the labels were
+// measured in rather than taking the rest from the window's font; the game's windows are bold.
 QFont ChartControl::labelFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(9);
+    font.setBold(true);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 
