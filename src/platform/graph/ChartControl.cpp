@@ -307,6 +307,18 @@ std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
     return places;
 }
 
+void drawLevelLine(QPainter &painter, double left, double right, double y, const QColor &colour)
+{
+    const int first = static_cast<int>(std::floor(left));
+    const int last = static_cast<int>(std::floor(right));
+    if (last > first) {
+        painter.fillRect(QRect(first, static_cast<int>(std::floor(y)), last - first + 1, 1), colour);
+    } else {
+        painter.setPen(colour);
+        painter.drawLine(QPointF(left, y), QPointF(right, y));
+    }
+}
+
 void ChartControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -339,8 +351,7 @@ void ChartControl::paintEvent(QPaintEvent *)
     grid.setAlpha(60);
     for (int i = 0; i <= divisions; ++i) {
         const double y = plot.bottom() - static_cast<double>(i) * plot.height() / divisions;
-        painter.setPen(grid);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        drawLevelLine(painter, plot.left(), plot.right(), y, grid);
         painter.setPen(elementColor(kLabelElement));
         painter.drawText(QRectF(whole.left() + 2, y - lineHeight / 2.0, labelWidth, lineHeight),
                          Qt::AlignRight | Qt::AlignVCenter, yTexts.value(i));

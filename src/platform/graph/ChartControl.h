@@ -2,6 +2,7 @@
 
 #include "platform/forms/Control.h"
 
+#include <QColor>
 #include <QVariant>
 #include <QWidget>
 
@@ -10,6 +11,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace tarvello::graph {
 
@@ -58,6 +61,11 @@ inline constexpr int kLineMean = 1, kLineMinMax = 2, kLineMovingAverage = 16;
 
 // The 16 colours the chart's palette numbers name.
 QColor paletteColor(int index);
+
+// A horizontal one-pixel line from `left` to `right` at `y`, exactly as the painter draws such a line
+// without antialiasing, but filled as a rectangle: the painter draws a line pixel by pixel, and a
+// line as wide as a chart is enough for it to hand its pixels to other threads and wait for them.
+void drawLevelLine(QPainter &painter, double left, double right, double y, const QColor &colour);
 
 // A chart control: data sets 1..S of points 1..N, driven by numbered members as the game's chart
 // component was. Every member keeps the value last written, so a read returns it; the widget paints
