@@ -1,7 +1,10 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 
+#include <QFontMetricsF>
 #include <QScrollBar>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +73,44 @@ TEST(TextControls, LabelLayoutFollowsItsSizeNotItsPlace)
     EXPECT_FALSE(news.scrollBar()->isHidden());
     news.setTwipRect({300, 240, 1500, 30000});
     EXPECT_TRUE(news.scrollBar()->isHidden());
+}
+
+// A word is broken only where it is wider than the label (less a spare pixel), whatever the
+// script, and a caption whose words all fit is shown as it is, however many lines it wraps over.
+TEST(TextControls, OnlyAWordWiderThanTheLabelIsBroken)
+{
+    Form form(QStringLiteral("frmTest"), 9000, 4000);
+    Label label(form.client(), QStringLiteral("lbl"), QString());
+    label.setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
+    const QFontMetricsF metrics(label.font());
+    const auto shownAt = [&](const QString &caption, int pixels) {
+        label.setTwipRect({0, 0, pixelsToTwips(pixels), 615});
+        label.setCaption(caption);
+        return label.text();
+    };
+    const QString sentence = QStringLiteral("Be Careful Not to Trade too Much: Commissions Eat Up Profits");
+    const QString greek = QStringLiteral("\u039C\u03B1\u03C1\u03B3\u03B9\u03BD\u03B1\u03BB\u03B9\u03BA\u03CC");
+    const auto widthOf = [&](const QString &word) { return metrics.horizontalAdvance(word); };
+    const struct {
+        const char *what;
+        QString caption;
+        int pixels;
+        bool broken;
+    } cases[] = {
+        {"a word just inside", QStringLiteral("Commissions"), static_cast<int>(std::ceil(widthOf(QStringLiteral("Commissions")))) + 1, false},
+        {"a word just past", QStringLiteral("Commissions"), static_cast<int>(std::floor(widthOf(QStringLiteral("Commissions")))), true},
+        {"short words on many lines", sentence, static_cast<int>(std::ceil(widthOf(QStringLiteral("Commissions")))) + 1, false},
+        {"short words on one line", sentence, 600, false},
+        {"a word of another script just past", greek, static_cast<int>(std::floor(widthOf(greek))), true},
+        {"a word of another script inside", greek, static_cast<int>(std::ceil(widthOf(greek))) + 1, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString shown = shownAt(c.caption, c.pixels);
+        EXPECT_EQ(shown.contains(QChar(0x200B)), c.broken) << shown.toStdString();
+        QString joined = shown;
+        EXPECT_EQ(joined.remove(QChar(0x200B)), c.caption);
+    }
 }
 
 } // namespace

@@ -40,6 +40,23 @@ void run(const ClickHandler &handler)
 // A line break opportunity that draws nothing.
 constexpr char16_t kZeroWidthSpace = 0x200B;
 
+// Whether no word of a Latin-1 text can be wider than `limit` pixels, judged without laying the text
+// out: its longest word, one character longer, at the font's widest character still fits. Most
+// captions are decided here, which is far cheaper than shaping them. Text outside Latin-1 may be
+// drawn in a fallback font with wider characters, so it is always measured.
+bool noWordCanPass(const QString &text, const QFontMetricsF &metrics, double limit)
+{
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+        run = c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return static_cast<double>(longest + 1) * metrics.maxWidth() <= limit;
+}
+
 // The text with every word wider than `width` pixels broken before the character that would pass
 // the edge; a width of 0 or less (a label not placed yet) leaves the text alone. A pixel is kept
 // spare so that rounding in the layout never pushes a piece over the edge.
@@ -49,6 +66,8 @@ QString breakLongWords(const QString &text, const QFont &font, int width)
     if (limit <= 0)
         return text;
     const QFontMetricsF metrics(font);
+    if (noWordCanPass(text, metrics, limit))
+        return text;
     if (metrics.horizontalAdvance(text) <= limit) // all of it on one line: no word is too wide
         return text;
     QString out;
@@ -104,15 +123,19 @@ Label::Label(QWidget *parent, const QString &name, const QString &caption)
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setJustify(Justify::Left);
-    setCaption(caption);
+    caption_ = caption;
+    layOutCaption();
     applyColors();
 }
 
 void Label::setCaption(const QString &caption)
 {
-    caption_ = caption;
     if (scrollBar_)
-        scrollBar_->setValue(0); // a new caption is read from its start
+        scrollBar_->setValue(0); // a caption set is read from its start
+    // The same caption again lays out as it did; windows set many captions at every period.
+    if (caption == caption_)
+        return;
+    caption_ = caption;
     layOutCaption();
     fitHeight();
 }
