@@ -73,6 +73,16 @@ TEST(TextControls, LabelLayoutFollowsItsSizeNotItsPlace)
     EXPECT_FALSE(news.scrollBar()->isHidden());
     news.setTwipRect({300, 240, 1500, 30000});
     EXPECT_TRUE(news.scrollBar()->isHidden());
+
+    // A label hidden while its size or caption changes shows them laid out once it is shown.
+    label.setVisible(false);
+    label.setTwipRect({600, 300, 900, 615});
+    label.setVisible(true);
+    EXPECT_EQ(label.text(), broken);
+    news.setVisible(false);
+    news.setTwipRect({300, 240, 1500, 300});
+    news.setVisible(true);
+    EXPECT_FALSE(news.scrollBar()->isHidden());
 }
 
 // A word is broken only where it is wider than the label (less a spare pixel), whatever the

@@ -147,6 +147,24 @@ int Label::textWidth() const
 
 void Label::layOutCaption()
 {
+    // A hidden label draws nothing, and windows resize and fill hidden labels with long texts.
+    if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden) && !autoSize_) {
+        layoutPending_ = true;
+        return;
+    }
+    layOutNow();
+}
+
+bool Label::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShowToParent && layoutPending_)
+        layOutNow();
+    return QLabel::event(event);
+}
+
+void Label::layOutNow()
+{
+    layoutPending_ = false;
     const QString lines = displayLineBreaks(caption_);
     const int width = textWidth();
     QString shown = breakLongWords(lines, font(), width);

@@ -55,6 +55,7 @@ public:
 
 protected:
     void applyColors() override;
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -62,11 +63,15 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Lays the caption out for the label's size and font; while the label is hidden, only once it
+    // is shown again.
     void layOutCaption();
+    void layOutNow();
     void fitHeight();
     int textWidth() const;
 
     QString caption_;
+    bool layoutPending_ = false;
     Justify justify_ = Justify::Left;
     bool opaque_ = false;
     bool autoSize_ = false;
