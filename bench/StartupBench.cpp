@@ -10,6 +10,7 @@
 #include "common/SystemServices.h"
 #include "data/PriceDatabase.h"
 #include "data/PriceSchema.h"
+#include "platform/forms/ApplicationSetup.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/ModalHost.h"
@@ -74,6 +75,7 @@ public:
 int runGame(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    forms::setUpApplication();
     GameState state;
     OpeningAnswers modalHost;
     bench::NoEnd programEnd;

@@ -1,6 +1,7 @@
 #include "app/WindowConnections.h"
 #include "common/Random.h"
 #include "common/SystemServices.h"
+#include "platform/forms/ApplicationSetup.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/ModalHost.h"
 #include "platform/forms/ProcessEnd.h"
@@ -16,6 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    tarvello::forms::setUpApplication();
     tarvello::GameState state;
     tarvello::forms::EventLoopModalHost modalHost;
     tarvello::forms::ProcessEnd programEnd;
