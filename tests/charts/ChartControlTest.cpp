@@ -1,10 +1,13 @@
 #include "platform/graph/ChartControl.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace tarvello::test {
 namespace {
@@ -224,6 +227,69 @@ TEST(ChartLevelLine, CoversWhatAOnePixelLineCovers)
             EXPECT_EQ(filled, drawn);
         }
     }
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A shown chart is drawn again after any write, once for many writes; one written while hidden is
+// drawn when it is shown, and one hidden with a drawing pending is drawn again after the next write.
+TEST(ChartRepaint, AWrittenChartIsDrawnAgain)
+{
+    QWidget host;
+    host.resize(300, 200);
+    graph::ChartControl chart{&host, QStringLiteral("GraphLeft"), QStringLiteral("Price"), true};
+    chart.resize(217, 177);
+    PaintCounter counter;
+    chart.installEventFilter(&counter);
+    host.show();
+    QCoreApplication::processEvents();
+    const auto paintsAfter = [&](const std::function<void()> &change) {
+        counter.paints = 0;
+        change();
+        QCoreApplication::processEvents();
+        return counter.paints;
+    };
+
+    EXPECT_EQ(paintsAfter([&] {
+                  for (int k = 1; k <= 30; ++k)
+                      chart.setAt(p::Value, k, static_cast<float>(k));
+                  chart.set(p::YMax, 40);
+              }),
+              1);
+    EXPECT_EQ(paintsAfter([&] { chart.set(p::YMin, 5); }), 1);
+    EXPECT_EQ(paintsAfter([&] {}), 0);
+
+    EXPECT_EQ(paintsAfter([&] {
+                  chart.setVisible(false);
+                  chart.setAt(p::Value, 3, 7.0f);
+                  chart.setVisible(true);
+              }),
+              1);
+    EXPECT_EQ(paintsAfter([&] {
+                  chart.setAt(p::Value, 4, 8.0f);
+                  chart.setVisible(false);
+              }),
+              0);
+    chart.setVisible(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paintsAfter([&] { chart.setAt(p::Value, 5, 9.0f); }), 1);
+
+    host.hide();
+    chart.setAt(p::Value, 6, 10.0f);
+    EXPECT_EQ(paintsAfter([&] { host.show(); }), 1);
+    EXPECT_EQ(paintsAfter([&] { chart.set(p::YMax, 50); }), 1);
 }
 
 TEST_F(ChartControlTest, ColoursAndHostProperties)

@@ -100,7 +100,7 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
     default:
         break;
     }
-    update();
+    askRepaint();
 }
 
 void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
@@ -113,7 +113,22 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
         indexed_[{dispid, index}] = value.toFloat();
     else
         indexed_[{dispid, index}] = value;
+    askRepaint();
+}
+
+void ChartControl::askRepaint()
+{
+    // A hidden chart is drawn whole when it is shown.
+    if (repaintAsked_ || !isVisible())
+        return;
+    repaintAsked_ = true;
     update();
+}
+
+void ChartControl::hideEvent(QHideEvent *event)
+{
+    repaintAsked_ = false;
+    ControlWidget::hideEvent(event);
 }
 
 QVariant ChartControl::get(int32_t dispid) const
@@ -321,6 +336,7 @@ void drawLevelLine(QPainter &painter, double left, double right, double y, const
 
 void ChartControl::paintEvent(QPaintEvent *)
 {
+    repaintAsked_ = false;
     QPainter painter(this);
     const QRect whole = rect();
     painter.fillRect(whole, paletteColor(number(prop::Background)));

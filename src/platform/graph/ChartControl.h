@@ -127,6 +127,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     static QFont labelFont();
@@ -159,6 +160,10 @@ private:
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
     bool logging_ = false;
+    // A drawing of the whole chart is already asked for: the game writes hundreds of members a
+    // period, and asking again at each costs more than the drawing's own bookkeeping.
+    bool repaintAsked_ = false;
+    void askRepaint();
 };
 
 } // namespace tarvello::graph
