@@ -82,20 +82,32 @@ void Control::setToolTipText(const QString &text)
     widget_.setToolTip(text);
 }
 
+namespace {
+
+// Setting a palette resolves it against the application's for the widget's class, costly for the
+// colours the game sets again at every period; the same colours change nothing.
+void setPaletteColors(QWidget &widget, QPalette::ColorRole back, QPalette::ColorRole fore, VbColor backColor,
+                      VbColor foreColor)
+{
+    const QPalette &current = widget.palette();
+    QPalette palette = current;
+    palette.setColor(back, toQColor(backColor));
+    palette.setColor(fore, toQColor(foreColor));
+    if (palette == current && palette.resolveMask() == current.resolveMask())
+        return;
+    widget.setPalette(palette);
+}
+
+} // namespace
+
 void Control::applyColors()
 {
-    QPalette palette = widget_.palette();
-    palette.setColor(QPalette::Window, toQColor(backColor_));
-    palette.setColor(QPalette::WindowText, toQColor(foreColor_));
-    widget_.setPalette(palette);
+    setPaletteColors(widget_, QPalette::Window, QPalette::WindowText, backColor_, foreColor_);
 }
 
 void Control::applyEntryColors()
 {
-    QPalette palette = widget_.palette();
-    palette.setColor(QPalette::Base, toQColor(backColor_));
-    palette.setColor(QPalette::Text, toQColor(foreColor_));
-    widget_.setPalette(palette);
+    setPaletteColors(widget_, QPalette::Base, QPalette::Text, backColor_, foreColor_);
 }
 
 QPalette standardPalette(const QWidget &widget)
