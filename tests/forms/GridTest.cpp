@@ -2,8 +2,11 @@
 #include "platform/forms/Form.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QPalette>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -294,6 +297,133 @@ TEST_F(GridTest, ThePlayerReadsButCannotEditOrSelect)
     EXPECT_EQ(g.verticalHeader()->defaultSectionSize(), forms::twipsToPixels(240));
     EXPECT_EQ(g.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     EXPECT_EQ(g.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+// What a grid shows and answers: everything a report reads back, and what the view draws from.
+void expectSameGrid(const Grid &g, const Grid &like)
+{
+    EXPECT_EQ(g.rows(), like.rows());
+    EXPECT_EQ(g.cols(), like.cols());
+    EXPECT_EQ(g.row(), like.row());
+    EXPECT_EQ(g.col(), like.col());
+    EXPECT_EQ(cells(g), cells(like));
+    EXPECT_EQ(shown(g), shown(like));
+    for (int c = -1; c <= like.cols(); ++c) {
+        EXPECT_EQ(g.colWidth(c), like.colWidth(c)) << "column " << c;
+        EXPECT_EQ(g.columnWidth(c), like.columnWidth(c)) << "column " << c;
+    }
+    for (int r = -1; r <= like.rows(); ++r)
+        EXPECT_EQ(g.rowHeight(r), like.rowHeight(r)) << "row " << r;
+    EXPECT_EQ(g.backColor(), like.backColor());
+    EXPECT_EQ(g.foreColor(), like.foreColor());
+    EXPECT_EQ(g.palette(), like.palette());
+    EXPECT_EQ(g.fontSpec(), like.fontSpec());
+    EXPECT_EQ(g.font(), like.font());
+}
+
+// A grid filled while it is hidden reads, and once shown draws, exactly as one that was on the screen
+// all along: its view is set up only when it is first needed.
+TEST_F(GridTest, AGridFilledWhileHiddenShowsAsOneFilledOnTheScreen)
+{
+    const struct {
+        const char *what;
+        void (*fill)(Grid &);
+    } cases[] = {
+        {"as built", [](Grid &) {}},
+        {"a report with its widths, colours and font",
+         [](Grid &g) {
+             g.setRows(6);
+             g.setCols(4);
+             const int widths[] = {500, 1000, 2000, 1500};
+             for (int c = 0; c < 4; ++c) {
+                 g.setColWidth(c, widths[c]);
+                 write(g, 0, c, QStringLiteral("Head %1").arg(c));
+             }
+             g.setRowTexts(1, 5, CountingRows{4}.texts());
+             g.setColors(0x000000, 0x00FFFF);
+             g.setFontSpec({QStringLiteral("MS Sans Serif"), 8.25f, true});
+             g.setRow(5);
+             g.setCol(3);
+         }},
+        {"columns added after the widths were set",
+         [](Grid &g) {
+             g.setCols(3);
+             g.setColWidth(0, 1000);
+             g.setColWidth(2, 3000);
+             g.setCols(6);
+             write(g, 1, 5, QStringLiteral("far right"));
+         }},
+        {"columns taken away and added again",
+         [](Grid &g) {
+             g.setCols(5);
+             for (int c = 0; c < 5; ++c)
+                 g.setColWidth(c, 400 * (c + 1));
+             g.setCols(2);
+             g.setCols(4);
+             g.setCols(0);
+             g.setCols(3);
+             g.setColWidth(1, 2500);
+         }},
+        {"widths the view cannot draw",
+         [](Grid &g) {
+             g.setCols(3);
+             g.setColWidth(0, -300);
+             g.setColWidth(1, 0);
+             g.setColWidth(2, 2000000000);
+             g.setCols(4);
+         }},
+        {"more rows and columns than fit",
+         [](Grid &g) {
+             g.setRows(200);
+             g.setCols(9);
+             g.setColWidth(8, 4000);
+             g.setRowTexts(0, 200, CountingRows{9}.texts());
+             g.setBackColor(0xC0C0C0);
+         }},
+        {"emptied and shrunk",
+         [](Grid &g) {
+             g.setRows(40);
+             g.setCols(3);
+             g.setRowTexts(0, 40, CountingRows{3}.texts());
+             g.clear();
+             g.setRows(1);
+             write(g, 0, 2, QStringLiteral("left"));
+         }},
+    };
+    form.showModeless();
+    const forms::TwipRect place{0, 0, 6100, 1452};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Grid onScreen{form.client(), QStringLiteral("onScreen")};
+        onScreen.setTwipRect(place);
+        onScreen.setVisible(true);
+        Grid hidden{form.client(), QStringLiteral("hidden")};
+        hidden.setTwipRect(place);
+        hidden.setVisible(false);
+        Grid neverShown{form.client(), QStringLiteral("neverShown")};
+        neverShown.setTwipRect(place);
+        neverShown.setVisible(false);
+        for (Grid *g : {&onScreen, &hidden, &neverShown})
+            c.fill(*g);
+        QApplication::processEvents();
+
+        expectSameGrid(hidden, onScreen);
+        expectSameGrid(neverShown, onScreen);
+
+        hidden.setVisible(true);
+        QApplication::processEvents();
+        expectSameGrid(hidden, onScreen);
+        for (auto bar :
+             {&QAbstractScrollArea::verticalScrollBar, &QAbstractScrollArea::horizontalScrollBar}) {
+            EXPECT_EQ((hidden.*bar)()->isVisible(), (onScreen.*bar)()->isVisible());
+            EXPECT_EQ((hidden.*bar)()->maximum(), (onScreen.*bar)()->maximum());
+            EXPECT_EQ((hidden.*bar)()->pageStep(), (onScreen.*bar)()->pageStep());
+        }
+        const QImage drawn = onScreen.grab().toImage();
+        EXPECT_EQ(hidden.grab().toImage(), drawn);
+        EXPECT_EQ(neverShown.grab().toImage(), drawn); // drawn without ever being shown
+        EXPECT_FALSE(neverShown.isVisible());
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/forms/Twips.h"
 
 #include <QAbstractTableModel>
+#include <QEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -11,6 +12,11 @@
 #include <memory>
 
 namespace tarvello::grid {
+
+namespace {
+// The widest section a header view holds; it refuses a wider one, as it does a negative one.
+constexpr int kMostSectionPixels = 1048575;
+} // namespace
 
 // The grid's cells: the ones written one by one, kept by position, over runs of rows whose texts are
 // made on demand. A written cell hides the run under it. The view draws row after row, column after
@@ -192,7 +198,6 @@ Grid::Grid(QWidget *parent, const QString &name)
     : ControlWidget(parent, name, QStringLiteral("Grid"), false, 0xFFFFFF, 0x000000),
       model_(new GridModel(this))
 {
-    setModel(model_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -210,6 +215,54 @@ Grid::Grid(QWidget *parent, const QString &name)
     setRows(2);
     setCols(2);
     applyColors();
+}
+
+// The view's sections are made from the model at once, each column at the header's default width;
+// the widths set since are given to them as the header would have taken them one by one.
+void Grid::setUpView()
+{
+    if (viewSetUp_)
+        return;
+    viewSetUp_ = true;
+    setModel(model_);
+    for (int col = 0; col < static_cast<int>(colPixels_.size()); ++col)
+        setColumnWidth(col, colPixels_[static_cast<size_t>(col)]);
+    colPixels_ = {};
+}
+
+// A grid gets its first resize event before it is laid out or drawn, shown or grabbed; a hidden grid
+// gets none before then, however often it is moved or resized.
+bool Grid::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShowToParent:
+    case QEvent::Show:
+    case QEvent::Resize:
+        setUpView();
+        break;
+    default:
+        break;
+    }
+    return ControlWidget::event(event);
+}
+
+QAbstractItemModel *Grid::model() const
+{
+    return model_;
+}
+
+int Grid::columnWidth(int col) const
+{
+    if (viewSetUp_)
+        return QTableView::columnWidth(col);
+    return col >= 0 && col < static_cast<int>(colPixels_.size()) ? colPixels_[static_cast<size_t>(col)] : 0;
+}
+
+int Grid::rowHeight(int row) const
+{
+    if (viewSetUp_)
+        return QTableView::rowHeight(row);
+    return row >= 0 && row < rows() ? verticalHeader()->defaultSectionSize() : 0;
 }
 
 int Grid::rows() const
@@ -230,7 +283,10 @@ int Grid::cols() const
 void Grid::setCols(int cols)
 {
     model_->setCols(cols);
-    colTwips_.resize(static_cast<size_t>(model_->columnCount()), forms::pixelsToTwips(columnWidth(0)));
+    const auto count = static_cast<size_t>(model_->columnCount());
+    if (!viewSetUp_)
+        colPixels_.resize(count, horizontalHeader()->defaultSectionSize());
+    colTwips_.resize(count, forms::pixelsToTwips(columnWidth(0)));
 }
 
 void Grid::setText(const QString &text)
@@ -265,7 +321,11 @@ void Grid::setColWidth(int col, int twips)
     if (col < 0 || col >= cols())
         return;
     colTwips_[static_cast<size_t>(col)] = twips;
-    setColumnWidth(col, forms::twipsToPixels(twips));
+    const int pixels = forms::twipsToPixels(twips);
+    if (viewSetUp_)
+        setColumnWidth(col, pixels);
+    else if (pixels >= 0 && pixels <= kMostSectionPixels) // the widths the header takes
+        colPixels_[static_cast<size_t>(col)] = pixels;
 }
 
 void Grid::applyColors()

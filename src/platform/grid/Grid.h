@@ -22,6 +22,12 @@ class GridModel;
 // instead be handed over as a function that makes a row's texts from the records they show: the view
 // asks for the rows it draws, and a cell read back through the current cell is made the same way, so
 // opening a report costs the same whatever the number of its rows.
+//
+// The view takes the model only when the grid is first shown or drawn (grab() included): handing a
+// model to a table view costs more than the rest of the grid, and the main window's two grids stay
+// hidden until the player opens a report. Until then the grid keeps the column widths the view will
+// draw, so its own members, model(), columnWidth() and rowHeight() answer as they will once it is
+// shown; the view's other readers (indexAt(), the scroll bars) see an empty table until then.
 class Grid : public forms::ControlWidget<QTableView> {
     Q_OBJECT
 public:
@@ -58,14 +64,24 @@ public:
     // are written afterwards, or that go out of the grid, stop being read from the run.
     void setRowTexts(int firstRow, int count, RowTexts texts);
 
+    // The view's readers, answered the same before the view has taken the model.
+    QAbstractItemModel *model() const;
+    int columnWidth(int col) const;
+    int rowHeight(int row) const;
+
 protected:
     void applyColors() override;
+    bool event(QEvent *event) override;
 
 private:
+    void setUpView();
+
     GridModel *model_;
     int row_ = 0;
     int col_ = 0;
-    std::vector<int> colTwips_; // the widths as set, in twips
+    std::vector<int> colTwips_;  // the widths as set, in twips
+    bool viewSetUp_ = false;     // the view has the model
+    std::vector<int> colPixels_; // until then, the width the view will draw each column at
 };
 
 } // namespace tarvello::grid
