@@ -13,7 +13,7 @@ void UpdateAccountDisplay(App &app)
     Halvern &w = app.main();
     const AccountPanelTexts texts = accountDisplay(app.state, app.state.clock.tradeDay);
     for (const LabelCaption &caption : texts.captions()) {
-        auto *label = w.client()->findChild<forms::Label *>(caption.control);
+        auto *label = w.client()->findChild<forms::Label *>(caption.control, Qt::FindDirectChildrenOnly);
         Q_ASSERT_X(label, "UpdateAccountDisplay", qPrintable(caption.control));
         if (label)
             label->setCaption(caption.caption);
