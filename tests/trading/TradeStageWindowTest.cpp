@@ -2,6 +2,8 @@
 
 #include "orders/TradeStageLayout.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <map>
 
@@ -71,6 +73,32 @@ TEST_F(TradeStageWindow, EachStageLaysOutTheOrderArea)
             EXPECT_EQ(w().focusWidget(), w().btnChangePeriod);
         }
         w().setEnabled(true);
+    }
+}
+
+// A stage reaches the controls of the main window as it is now, one loaded again included.
+TEST_F(TradeStageWindow, AStageReachesTheControlsOfAWindowLoadedAgain)
+{
+    using Op = StageStep::Op;
+    GameState planned;
+    const StageContext context{3, 0, false, 0, 0};
+    std::map<QString, bool> visible;
+    for (const StageStep &step : SetTradeStage(planned, TradeStage::Trade, context)) {
+        if (step.op == Op::Show || step.op == Op::Hide)
+            visible[step.control] = step.op == Op::Show;
+    }
+    ASSERT_FALSE(visible.empty());
+    for (int load = 1; load <= 2; ++load) {
+        SCOPED_TRACE(load);
+        startGame(Level::Expert);
+        for (const auto &[name, shown] : visible)
+            control(w(), name)->setVisible(!shown);
+        SetTradeStage(app, TradeStage::Trade);
+        for (const auto &[name, shown] : visible)
+            EXPECT_EQ(control(w(), name)->visible(), shown) << name.toStdString();
+        w().setUnloadHandler({}); // no question of quitting
+        ASSERT_TRUE(forms.unload<Halvern>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

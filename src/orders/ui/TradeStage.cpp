@@ -8,6 +8,9 @@
 #include "windows/App.h"
 #include "windows/Halvern.h"
 
+#include <QHash>
+#include <QPointer>
+
 namespace tarvello {
 
 namespace {
@@ -23,11 +26,24 @@ forms::Control *controlAmong(const QList<QWidget *> &widgets)
 
 // A window's control names are unique. Most controls sit on the window itself: they are looked for
 // there first, and the search goes down into frames only for the others.
-forms::Control *control(Halvern &w, const QString &name)
+forms::Control *searchControl(Halvern &w, const QString &name)
 {
     if (forms::Control *c = controlAmong(w.client()->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)))
         return c;
     return controlAmong(w.client()->findChildren<QWidget *>(name));
+}
+
+// The stages name the same few dozen controls at every period, and a search goes through every
+// control of the window; a control found is remembered while it lives on this window.
+forms::Control *control(Halvern &w, const QString &name)
+{
+    static QHash<QString, QPointer<QWidget>> found;
+    if (const QPointer<QWidget> known = found.value(name); known && w.isAncestorOf(known))
+        return dynamic_cast<forms::Control *>(known.data());
+    forms::Control *c = searchControl(w, name);
+    if (c)
+        found.insert(name, &c->widget());
+    return c;
 }
 
 // Each instrument's market name label and button, by slot: Cattle, Gold, Oil, SP500, Soybean, TBond.
