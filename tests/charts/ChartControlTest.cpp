@@ -1,4 +1,5 @@
 #include "platform/graph/ChartControl.h"
+#include "support/Paints.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -229,20 +230,6 @@ TEST(ChartLevelLine, CoversWhatAOnePixelLineCovers)
     }
 }
 
-// Counts the paint events a widget gets.
-class PaintCounter final : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 // A shown chart is drawn again after any write, once for many writes; one written while hidden is
 // drawn when it is shown, and one hidden with a drawing pending is drawn again after the next write.
 TEST(ChartRepaint, AWrittenChartIsDrawnAgain)
@@ -251,15 +238,14 @@ TEST(ChartRepaint, AWrittenChartIsDrawnAgain)
     host.resize(300, 200);
     graph::ChartControl chart{&host, QStringLiteral("GraphLeft"), QStringLiteral("Price"), true};
     chart.resize(217, 177);
-    PaintCounter counter;
-    chart.installEventFilter(&counter);
+    Paints counter(chart);
     host.show();
     QCoreApplication::processEvents();
     const auto paintsAfter = [&](const std::function<void()> &change) {
-        counter.paints = 0;
+        counter.count = 0;
         change();
         QCoreApplication::processEvents();
-        return counter.paints;
+        return counter.count;
     };
 
     EXPECT_EQ(paintsAfter([&] {

@@ -2,6 +2,7 @@
 #include "platform/forms/ProcessEnd.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "support/Paints.h"
 
 #include <QEvent>
 
@@ -37,20 +38,7 @@ TEST(DoEvents, RunsTheEventsAlreadyPending)
     EXPECT_TRUE(ran);
 }
 
-// Counts the drawings of a widget.
-class Paints final : public QObject {
-public:
-    explicit Paints(QWidget &widget) { widget.installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
+using test::Paints;
 
 TEST(DoEvents, CanLeaveAnEnabledWindowsDrawingToTheNextYield)
 {
