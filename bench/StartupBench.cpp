@@ -119,7 +119,8 @@ int runFloor(int argc, char **argv)
     QWidget window;
     window.resize(636, 481);
     showBox(window, QStringLiteral("About"));
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPriceFileName));
+    const QString file =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kPriceFileName));
     PriceDatabaseState database;
     if (!OpenPriceDatabase(database, file))
         std::_Exit(2);

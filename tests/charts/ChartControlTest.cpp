@@ -204,15 +204,15 @@ TEST(ChartLevelLine, CoversWhatAOnePixelLineCovers)
 {
     const struct {
         double left, right, y;
-    } lines[] = {{5.0, 100.0, 10.0},   {5.3, 100.3, 10.2},   {5.5, 100.5, 10.5},  {5.7, 99.7, 10.8},
+    } lines[] = {{5.0, 100.0, 10.0},    {5.3, 100.3, 10.2},  {5.5, 100.5, 10.5},  {5.7, 99.7, 10.8},
                  {5.49, 100.51, 10.49}, {0.0, 199.0, 0.0},   {12.5, 13.5, 39.99}, {141.5, 141.5, 11.3},
                  {34.25, 34.75, 29.5},  {-3.5, 50.25, 20.0}, {150.0, 260.0, 5.5}};
     QColor translucent(Qt::darkGreen);
     translucent.setAlpha(60);
     for (const QColor &colour : {translucent, QColor(Qt::black)}) {
         for (const auto &l : lines) {
-            SCOPED_TRACE(testing::Message() << l.left << ".." << l.right << " at " << l.y << " alpha "
-                                            << colour.alpha());
+            SCOPED_TRACE(testing::Message()
+                         << l.left << ".." << l.right << " at " << l.y << " alpha " << colour.alpha());
             QImage drawn(220, 44, QImage::Format_ARGB32_Premultiplied);
             drawn.fill(Qt::white);
             QImage filled = drawn;

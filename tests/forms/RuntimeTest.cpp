@@ -1,7 +1,7 @@
 #include "platform/forms/Runtime.h"
-#include "platform/forms/ProcessEnd.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/ProcessEnd.h"
 #include "support/Paints.h"
 
 #include <QEvent>

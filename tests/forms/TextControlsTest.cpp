@@ -67,7 +67,8 @@ TEST(TextControls, LabelLayoutFollowsItsSizeNotItsPlace)
     Label news(form.client(), QStringLiteral("lblNews"), QString());
     news.setScrolls(true);
     news.setTwipRect({150, 120, 1500, 300});
-    news.setCaption(QStringLiteral("A story of many words that wraps over far more lines than fit. ").repeated(6));
+    news.setCaption(
+        QStringLiteral("A story of many words that wraps over far more lines than fit. ").repeated(6));
     ASSERT_FALSE(news.scrollBar()->isHidden());
     news.setTwipRect({300, 240, 1500, 300});
     EXPECT_FALSE(news.scrollBar()->isHidden());
@@ -99,20 +100,28 @@ TEST(TextControls, OnlyAWordWiderThanTheLabelIsBroken)
         return label.text();
     };
     const QString sentence = QStringLiteral("Be Careful Not to Trade too Much: Commissions Eat Up Profits");
-    const QString greek = QStringLiteral("\u039C\u03B1\u03C1\u03B3\u03B9\u03BD\u03B1\u03BB\u03B9\u03BA\u03CC");
-    const auto widthOf = [&](const QString &word) { return metrics.horizontalAdvance(word); };
+    const QString greek =
+        QStringLiteral("\u039C\u03B1\u03C1\u03B3\u03B9\u03BD\u03B1\u03BB\u03B9\u03BA\u03CC");
+    const QString word = QStringLiteral("Commissions");
+    // The widest label a word still passes, and the narrowest it fits in.
+    const auto past = [&](const QString &w) {
+        return static_cast<int>(std::floor(metrics.horizontalAdvance(w)));
+    };
+    const auto inside = [&](const QString &w) {
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(w))) + 1;
+    };
     const struct {
         const char *what;
         QString caption;
         int pixels;
         bool broken;
     } cases[] = {
-        {"a word just inside", QStringLiteral("Commissions"), static_cast<int>(std::ceil(widthOf(QStringLiteral("Commissions")))) + 1, false},
-        {"a word just past", QStringLiteral("Commissions"), static_cast<int>(std::floor(widthOf(QStringLiteral("Commissions")))), true},
-        {"short words on many lines", sentence, static_cast<int>(std::ceil(widthOf(QStringLiteral("Commissions")))) + 1, false},
+        {"a word just inside", word, inside(word), false},
+        {"a word just past", word, past(word), true},
+        {"short words on many lines", sentence, inside(word), false},
         {"short words on one line", sentence, 600, false},
-        {"a word of another script just past", greek, static_cast<int>(std::floor(widthOf(greek))), true},
-        {"a word of another script inside", greek, static_cast<int>(std::ceil(widthOf(greek))) + 1, false},
+        {"a word of another script just past", greek, past(greek), true},
+        {"a word of another script inside", greek, inside(greek), false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

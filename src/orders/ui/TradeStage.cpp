@@ -28,7 +28,8 @@ forms::Control *controlAmong(const QList<QWidget *> &widgets)
 // there first, and the search goes down into frames only for the others.
 forms::Control *searchControl(Halvern &w, const QString &name)
 {
-    if (forms::Control *c = controlAmong(w.client()->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)))
+    if (forms::Control *c =
+            controlAmong(w.client()->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)))
         return c;
     return controlAmong(w.client()->findChildren<QWidget *>(name));
 }

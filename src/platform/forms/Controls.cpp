@@ -109,7 +109,8 @@ int wrappedHeight(const QFont &font, const QString &text, int width, Qt::Alignme
 {
     constexpr int kTall = 1 << 20;
     return QFontMetrics(font)
-        .boundingRect(QRect(0, 0, std::max(width, 1), kTall), static_cast<int>(alignment) | Qt::TextWordWrap, text)
+        .boundingRect(QRect(0, 0, std::max(width, 1), kTall), static_cast<int>(alignment) | Qt::TextWordWrap,
+                      text)
         .height();
 }
 
@@ -248,8 +249,8 @@ void Label::paintEvent(QPaintEvent *event)
     // The wrapped text, moved up by the scrolled distance, beside the bar.
     QPainter painter(this);
     const QRect area(0, -scrollBar_->value(), scrollBar_->x(), scrollBar_->maximum() + height());
-    style()->drawItemText(&painter, area, static_cast<int>(alignment()) | Qt::TextWordWrap, palette(), isEnabled(),
-                          text(), foregroundRole());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()) | Qt::TextWordWrap, palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void Label::wheelEvent(QWheelEvent *event)
