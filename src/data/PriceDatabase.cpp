@@ -24,7 +24,7 @@ void InitDatabaseGlobals(PriceDatabaseState &state, const QString &programDirect
     state.DbUser = QStringLiteral("admin");
     state.WorkspacePassword.clear();
     SelectedCommodity = commodityId(Instrument::Oil);
-    StartDate = vb::toSerial(vb::parseDate(u"1990/12/15"));
+    StartDate = vb::toSerial(QDate(1990, 12, 15));
     for (Instrument i : kAllInstruments)
         state.CommodityNames[slotOf(i)] = QString::fromLatin1(instrumentKey(i));
 }
