@@ -5,8 +5,8 @@
 
 #include <QBackingStore>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
