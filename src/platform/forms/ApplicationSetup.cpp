@@ -95,8 +95,8 @@ void setUpApplication()
     // A window's drawing surface is a block of up to a few megabytes. Taken from the heap rather than
     // mapped on its own, the surface of a window that closed is handed to the next window, or to
     // anything else, instead of going back to the system, which would give the next one fresh pages
-    // to be faulted in one by one. The heap keeps up to four such
-    // blocks free at its top for the same reason.
+    // to be faulted in one by one. The heap keeps up to four such blocks free at its top for the
+    // same reason.
     mallopt(M_MMAP_THRESHOLD, kHeapBlockLimit);
     mallopt(M_TRIM_THRESHOLD, 4 * kHeapBlockLimit);
 #endif
