@@ -15,11 +15,6 @@ public:
                        const QWidget *widget = nullptr) const override;
 };
 
-// Blocks up to this size come from the heap once the program is set up; see setUpApplication().
-inline constexpr int kHeapBlockLimit = 4 << 20;
-// The heap the start-up needs, made ahead in one step; see setUpApplication().
-inline constexpr int kStartUpHeap = 3 << 20;
-
 // Settings of the whole program, made once the application object exists and before any window:
 // the style above, memory of closed windows kept for the next, the start-up's heap made ahead, and
 // one thread for the painter's pool. The painter hands the pixels of a large fill to a pool of
