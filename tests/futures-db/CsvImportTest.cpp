@@ -245,6 +245,81 @@ TEST(CsvImport, BadRowsAreNamedByFileAndLineAndNothingIsWritten)
     }
 }
 
+TEST(CsvImport, PricesTheGameCannotReadBackExactlyAreRefused)
+{
+    struct Case {
+        const char *name;
+        const char *folder; // "daily" or "ticks"
+        Instrument instrument;
+        const char *value;
+        const char *error;   // nullptr: the price is imported
+        double stored = 0.0; // what an imported price is stored as
+    };
+    const Case cases[] = {
+        {"the largest Single", "daily", Instrument::Oil, "3.4028234e38", nullptr, 3.4028234e38},
+        {"beyond a Single", "daily", Instrument::Oil, "3.5e38",
+         "Open 3.5e38 is beyond any price the game can hold (a 32-bit float)"},
+        {"beyond a Single below zero", "daily", Instrument::Oil, "-3.5e38",
+         "Open -3.5e38 is beyond any price the game can hold (a 32-bit float)"},
+        {"beyond a double", "daily", Instrument::Oil, "1e400",
+         "Open 1e400 is beyond any price the game can hold (a 32-bit float)"},
+        {"an infinity", "daily", Instrument::Oil, "inf",
+         "Open inf is beyond any price the game can hold (a 32-bit float)"},
+        {"not a number", "daily", Instrument::Oil, "nan", "Open 'nan' is not a number"},
+        {"beyond a Single on a grid", "daily", Instrument::TBond, "3.5e38",
+         "Open 3.5e38 is beyond any price the game can hold (a 32-bit float)"},
+
+        {"a tick beyond the encoding's integers", "ticks", Instrument::Oil, "9.3e16",
+         "Price 9.3e16 is too large for a tick the game reads exactly (as a 32-bit float)"},
+        {"a tick far beyond them", "ticks", Instrument::Oil, "1e17",
+         "Price 1e17 is too large for a tick the game reads exactly (as a 32-bit float)"},
+        {"a tick beyond a Single", "ticks", Instrument::Oil, "3.5e38",
+         "Price 3.5e38 is beyond any price the game can hold (a 32-bit float)"},
+        {"a tick beyond a double", "ticks", Instrument::Oil, "1e400",
+         "Price 1e400 is beyond any price the game can hold (a 32-bit float)"},
+        {"a tick not a number", "ticks", Instrument::Oil, "NaN", "Price 'NaN' is not a number"},
+        {"the largest tenth read exactly", "ticks", Instrument::Oil, "65536.14", nullptr, 6553.614},
+        {"a tenth the game reads as another", "ticks", Instrument::Oil, "65536.15",
+         "Price 65536.15 is too large for a tick the game reads exactly (as a 32-bit float): it would "
+         "read as 65536.16"},
+        {"the largest eighths read exactly", "ticks", Instrument::Soybean, "131072", nullptr, 131072.0},
+        {"eighths the game reads as others", "ticks", Instrument::Soybean, "131072.125",
+         "Price 131072.125 is too large for a tick the game reads exactly (as a 32-bit float): it "
+         "would read as 131072"},
+        {"the largest 32nds read exactly", "ticks", Instrument::TBond, "131072", nullptr, 131072.0},
+        {"32nds the game reads as others", "ticks", Instrument::TBond, "131072.03125",
+         "Price 131072.03125 is too large for a tick the game reads exactly (as a 32-bit float): it "
+         "would read as 131072"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CsvFixture fixture;
+        const std::string v = c.value;
+        const bool daily = std::string(c.folder) == "daily";
+        fixture.write(c.folder, c.instrument,
+                      daily ? kDailyHeader + ("1996-02-05," + v + "," + v + "," + v + "," + v + ",1,1\n")
+                            : "DateTime,Price\n1996-02-05 09:00," + v + "\n");
+        const std::string out = fixture.path("futures.mdb");
+        writeText(out, "the previous file");
+        const auto errors = importCsvToFile(fixture.sources(), out);
+        const std::string file =
+            fixture.path(c.folder) + "/" + std::string(instrumentKey(c.instrument)) + ".csv";
+        if (c.error) {
+            EXPECT_TRUE(hasText(errors, file + ":2: " + c.error))
+                << (errors.empty() ? "no errors" : errors.front());
+            EXPECT_EQ(readText(out), "the previous file");
+            continue;
+        }
+        ASSERT_TRUE(errors.empty()) << errors.front();
+        const std::string id = std::to_string(commodityId(c.instrument));
+        const auto rows = queryRows(out, daily ? "SELECT [Close] FROM DailyData WHERE CommodityID = " + id +
+                                                     " AND [Date] = 35100"
+                                               : "SELECT realprice FROM TickData WHERE CommodityID = " + id);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(std::stod(rows[0][0]), c.stored);
+    }
+}
+
 TEST(CsvImport, EveryBadRowIsReportedAndMissingFilesAreNamed)
 {
     CsvFixture fixture;

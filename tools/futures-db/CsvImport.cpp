@@ -1,5 +1,6 @@
 #include "CsvImport.h"
 
+#include "CheckReport.h"
 #include "Csv.h"
 #include "Excerpt.h"
 #include "PriceEncoding.h"
@@ -8,6 +9,7 @@
 
 #include "common/Instrument.h"
 #include "common/VbDate.h"
+#include "data/PriceFields.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,13 +77,15 @@ std::optional<int> clockTime(const std::string &text, std::size_t at)
     return *h * 3600 + *m * 60 + *s;
 }
 
+// A number, or nothing for a text that is none (NaN included). A number too large for a double reads as
+// an infinity, for the caller to refuse as too large.
 std::optional<double> decimal(const std::string &text)
 {
     if (text.empty())
         return std::nullopt;
     char *end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(v))
+    if (end != text.c_str() + text.size() || std::isnan(v))
         return std::nullopt;
     return v;
 }
@@ -186,13 +190,18 @@ private:
         return text.size() == 10 ? d : std::nullopt;
     }
 
-    // A price in daily units: a number above the floor, on the grid the instrument's prices are stored on.
+    // A price in daily units: a number the game can hold as a Single, above the floor, on the grid the
+    // instrument's prices are stored on.
     std::optional<double> price(const std::string &file, int line, Instrument i, const char *name,
                                 const std::string &text, int grid)
     {
         const std::optional<double> v = decimal(text);
         if (!v) {
             error(file, line, std::string(name) + " '" + excerpt(text) + "' is not a number");
+        } else if (!fitsSingle(*v)) {
+            error(file, line,
+                  std::string(name) + " " + excerpt(text) +
+                      " is beyond any price the game can hold (a 32-bit float)");
         } else if (gamePrice(i, *v) <= kPriceFloor) {
             error(file, line,
                   std::string(name) + " " + excerpt(text) + " is at or below the price floor of 0.05");
@@ -208,6 +217,19 @@ private:
             return v;
         }
         return std::nullopt;
+    }
+
+    // A tick price in its encoding, when the game reads the encoding back as the same price.
+    std::optional<double> tick(const std::string &file, int line, Instrument i, const std::string &text,
+                               double value)
+    {
+        const ExactTick tick = encodeTickExactly(i, value);
+        if (!tick.stored)
+            error(file, line,
+                  "Price " + excerpt(text) +
+                      " is too large for a tick the game reads exactly (as a 32-bit float)" +
+                      (tick.reading ? ": it would read as " + numberText(*tick.reading) : std::string()));
+        return tick.stored;
     }
 
     std::optional<int> count(const std::string &file, int line, const char *name, const std::string &text)
@@ -270,7 +292,8 @@ private:
                 error(file, r.line,
                       "date and time '" + excerpt(when) + "' is not in the form yyyy-mm-dd HH:MM");
             const auto p = price(file, r.line, i, "Price", r.fields[1], dailyGrid(i));
-            if (!d || !minute || !p)
+            const auto stored = p ? tick(file, r.line, i, r.fields[1], *p) : std::nullopt;
+            if (!d || !minute || !stored)
                 continue;
             if (!lineOf.emplace(std::pair{*d, *minute}, r.line).second) {
                 error(file, r.line,
@@ -278,7 +301,7 @@ private:
                           std::to_string(lineOf[{*d, *minute}]));
                 continue;
             }
-            m_result.data.ticks.push_back({commodityId(i), *d, *minute, encodeTick(i, *p)});
+            m_result.data.ticks.push_back({commodityId(i), *d, *minute, *stored});
             m_tickDays.insert(*d);
         }
     }

@@ -18,6 +18,9 @@ namespace tarvello::futuresdb {
 //                "yyyy-mm-dd HH:MM"; prices in the same units as the daily files (Oil, Gold, SP500 and
 //                Cattle are kept to the cent, as the game shows them). The tick calendar is
 //                every date that has a tick.
+// A price the game cannot hold exactly is refused: one beyond a 32-bit float, and a tick whose stored
+// form the game's 32-bit reading would turn into another price (the smallest are 65536.15 for Oil,
+// Gold, SP500 and Cattle, 131072.125 for Soybean and 131072 1/32 for T-Bond).
 // OverviewNews:  Date,Instrument,News      (Instrument: Cattle, Gold, Oil, SP500, Soybean or TBond)
 // Releases:      Date,Time,Title,Story     (Time: "HH:MM" or "HH:MM:SS", 24-hour)
 struct ImportSources {

@@ -1,6 +1,12 @@
 #include "PriceEncoding.h"
 
+#include "common/Instrument.h"
+#include "data/PriceFields.h"
+#include "data/TickData.h"
+
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace tarvello::futuresdb {
 
@@ -77,6 +83,32 @@ double encodeTick(Instrument instrument, double dailyValue)
     default:
         return static_cast<double>(steps) / 1000.0;
     }
+}
+
+ExactTick encodeTickExactly(Instrument instrument, double dailyValue)
+{
+    const int grid = tickGrid(instrument);
+    // Checked before any conversion to an integer: a count beyond the range would overflow it.
+    if (!std::isfinite(dailyValue) || !(std::fabs(dailyValue) * grid < kMaxTickSteps))
+        return {};
+    const double stored = encodeTick(instrument, dailyValue);
+    // The checks the game's tick load makes before it holds a price.
+    if (!fitsSingle(stored))
+        return {};
+    const float read = ConvertTickPrice(commodityId(instrument), static_cast<float>(stored));
+    if (!std::isfinite(read))
+        return {};
+    const double rounded = static_cast<double>(std::llround(dailyValue * grid)) / grid;
+    // The reading as the game shows it: the Single's shortest decimal form; Soybean is read in dollars.
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text - 1, read);
+    *written.ptr = '\0';
+    const double dailyUnits = instrument == Instrument::Soybean ? 100.0 : 1.0;
+    ExactTick tick;
+    tick.reading = std::strtod(text, nullptr) * dailyUnits;
+    if (read == static_cast<float>(gamePrice(instrument, rounded)))
+        tick.stored = stored;
+    return tick;
 }
 
 std::optional<double> decodeTick(Instrument instrument, double realprice)

@@ -31,8 +31,24 @@ int sampleGrid(Instrument instrument);
 // True when value x grid is a whole number, allowing for values that went through a 32-bit float.
 bool onGrid(double value, int grid);
 
-// The tick encoding of a price in daily units. The price is rounded to the tick grid first.
+// The tick encoding of a price in daily units. The price is rounded to the tick grid first; its count
+// of steps must lie within kMaxTickSteps.
 double encodeTick(Instrument instrument, double dailyValue);
+
+// The most steps of the tick grid a price may count: every whole number up to it, and every encoding
+// made of one, is exact in a double. Beyond it the encoding has no exact value (and its integer
+// overflows a little further on).
+inline constexpr double kMaxTickSteps = 9007199254740992.0; // 2^53
+
+// A price in daily units as a tick the game reads back exactly. The game reads a stored tick as a
+// Single and converts it (TickData's ConvertTickPrice); the tick is exact when that gives the same
+// Single as the price rounded to the tick grid, the Single the game holds for it as a daily value.
+struct ExactTick {
+    std::optional<double> stored;  // the value to store, when the tick is exact
+    std::optional<double> reading; // the price in daily units the game reads from the encoding, as it
+                                   // shows it, when the encoding exists and the game accepts it
+};
+ExactTick encodeTickExactly(Instrument instrument, double dailyValue);
 
 // The price in daily units of a stored tick value, or nothing when the value is not a valid encoding
 // (an eighths digit of 8 or 9, a 32nds pair of 32 or more, a value with more digits than the form has).
