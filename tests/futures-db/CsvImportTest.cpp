@@ -241,7 +241,8 @@ TEST(CsvImport, BadRowsAreNamedByFileAndLineAndNothingIsWritten)
         EXPECT_TRUE(hasText(errors, fixture.path(folder) + "/" + c.error))
             << (errors.empty() ? "no errors" : errors.front());
         EXPECT_EQ(readText(out), "the previous file");
-        EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+        EXPECT_TRUE(partialFiles(out).empty());
+        EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
     }
 }
 
@@ -361,7 +362,7 @@ TEST(CsvImport, AnOutputThatIsOneOfTheInputsIsRefused)
         EXPECT_NE(errors.front().find("is the input file " + fixture.path(c.input)), std::string::npos)
             << errors.front();
         EXPECT_EQ(readText(fixture.path(c.input)), before);
-        EXPECT_FALSE(std::filesystem::exists(fixture.path(c.out) + ".partial"));
+        EXPECT_TRUE(partialFiles(fixture.path(c.out)).empty());
     }
 }
 
@@ -406,9 +407,9 @@ TEST(CsvImport, AStaleTemporaryFileIsCleared)
         if (!sound)
             writeText(fixture.path("daily/Oil.csv"), std::string(kDailyHeader) + "1996-02-05,x,1,1,1,,\n");
         const std::string out = fixture.path("futures.mdb");
-        writeText(out + ".partial", "left by a killed import");
+        writeText(out + ".partial-4242", "left by a killed import");
         EXPECT_EQ(importCsvToFile(fixture.sources(), out).empty(), sound);
-        EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+        EXPECT_TRUE(partialFiles(out).empty());
         EXPECT_EQ(std::filesystem::exists(out), sound);
     }
 }
@@ -428,14 +429,15 @@ TEST(PriceFileDeathTest, AWriteEndedBySignalRemovesItsTemporaryFile)
                 std::string error;
                 writePriceFile(out, data, error, [&] {
                     // Ended while the rows are in the temporary file, before they are committed.
-                    if (!std::filesystem::exists(out + ".partial"))
+                    if (partialFiles(out).size() != 1 || !std::filesystem::exists(out + ".lock"))
                         std::_Exit(3);
                     std::raise(sig);
                 });
                 std::_Exit(4);
             },
             ::testing::KilledBySignal(sig), "");
-        EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+        EXPECT_TRUE(partialFiles(out).empty());
+        EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
         EXPECT_EQ(readText(out), "the previous file");
     }
 }
@@ -451,7 +453,7 @@ TEST(PriceFile, AFailedWriteKeepsThePreviousFile)
     EXPECT_FALSE(writePriceFile(out, data, error));
     EXPECT_NE(error.find("UNIQUE constraint failed"), std::string::npos) << error;
     EXPECT_EQ(readText(out), "the previous file");
-    EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
+    EXPECT_TRUE(partialFiles(out).empty());
 
     data.daily.pop_back();
     ASSERT_TRUE(writePriceFile(out, data, error)) << error;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -57,6 +58,18 @@ inline std::vector<std::vector<std::string>> queryRows(const std::string &path, 
     sqlite3_finalize(s);
     sqlite3_close(db);
     return rows;
+}
+
+// The temporary files beside an output (OUT.partial-...), by path.
+inline std::vector<std::string> partialFiles(const std::string &out)
+{
+    namespace fs = std::filesystem;
+    const std::string prefix = fs::path(out).filename().string() + ".partial";
+    std::vector<std::string> found;
+    for (const auto &entry : fs::directory_iterator(fs::path(out).parent_path()))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0)
+            found.push_back(entry.path().string());
+    return found;
 }
 
 inline std::string listed(const std::vector<tarvello::futuresdb::Violation> &violations)

@@ -393,14 +393,15 @@ std::vector<std::string> importCsvToFile(const ImportSources &sources, const std
     // The new file is renamed over out: an input there would be lost, and the import with it.
     if (const auto input = inputAt(sources, out))
         return {"cannot write " + out + ": it is the input file " + *input};
-    // A temporary file left by an import that was killed is of no use to anyone.
-    std::error_code ec;
-    std::filesystem::remove(out + ".partial", ec);
+    // Taken before the files are read, so that a second run into out is refused at once.
+    const OutputLock lock(out);
+    if (!lock.held())
+        return {lock.error()};
     ImportResult result = importCsv(sources);
     if (!result.errors.empty())
         return result.errors;
     std::string error;
-    if (!writePriceFile(out, result.data, error))
+    if (!writePriceFile(lock, result.data, error))
         return {error};
     if (written)
         *written = std::move(result.data);

@@ -37,8 +37,10 @@ struct ImportResult {
 // Reads and validates every file; the disclaimer row is always added.
 ImportResult importCsv(const ImportSources &sources);
 
-// Imports and, only when every row is valid, writes the price file at out (see writePriceFile). Returns
-// the errors; a failed write is the last of them. Nothing is written when there is any error.
+// Imports and, only when every row is valid, writes the price file at out (see writePriceFile), holding
+// out's lock (OutputLock) from before the first file is read. Returns the errors; a failed write is the
+// last of them. Nothing is written when there is any error, and nothing is touched when another run
+// holds the lock.
 std::vector<std::string> importCsvToFile(const ImportSources &sources, const std::string &out,
                                          PriceData *written = nullptr);
 

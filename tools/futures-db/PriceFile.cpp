@@ -4,13 +4,7 @@
 
 #include <sqlite3.h>
 
-#include <atomic>
-#include <csignal>
-#include <cstring>
-#include <filesystem>
 #include <memory>
-
-#include <unistd.h>
 
 namespace tarvello::futuresdb {
 
@@ -107,87 +101,51 @@ bool writeRows(Writer &w, const PriceData &data)
             return false;
     return true;
 }
-// The temporary file of the write in progress, for the signal handler: a fixed buffer, since a handler
-// may not allocate, and a flag set only while the path in it is whole.
-char g_partialPath[4096];
-std::atomic<bool> g_partialArmed{false};
-
-extern "C" void removePartialAndEnd(int number)
-{
-    if (g_partialArmed.load())
-        unlink(g_partialPath);
-    // The handler has been reset to the default one: the signal now ends the process as it would have.
-    raise(number);
-}
-
-// Marks path as the file to remove on a signal for as long as it lives.
-class PartialFileMark {
-public:
-    explicit PartialFileMark(const std::string &path)
-    {
-        if (path.size() >= sizeof g_partialPath)
-            return;
-        std::memcpy(g_partialPath, path.c_str(), path.size() + 1);
-        g_partialArmed.store(true);
-    }
-    ~PartialFileMark() { g_partialArmed.store(false); }
-    PartialFileMark(const PartialFileMark &) = delete;
-    PartialFileMark &operator=(const PartialFileMark &) = delete;
-};
-static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler reads the flag");
-
 } // namespace
 
-void removePartialFileOnSignal()
+bool writePriceFile(const OutputLock &lock, const PriceData &data, std::string &error,
+                    const std::function<void()> &beforeCommit, FileSystem *fileSystem)
 {
-    struct sigaction action {};
-    action.sa_handler = removePartialAndEnd;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND | SA_NODEFER;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    PartialFile temporary(lock);
+    if (!temporary.made()) {
+        error = temporary.error();
+        return false;
+    }
+    bool ok = false;
+    {
+        sqlite3 *raw = nullptr;
+        const int rc = sqlite3_open_v2(temporary.path().c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+        Db db(raw);
+        if (rc != SQLITE_OK) {
+            error = "cannot open " + temporary.path() + ": " + (raw ? sqlite3_errmsg(raw) : "out of memory");
+        } else {
+            Writer w(db.get());
+            // The file is flushed and renamed into place only after the commit, so a crash can leave
+            // nothing half-written where the game looks: no journal and no flush of SQLite's own is
+            // needed.
+            ok = w.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;") && w.exec("BEGIN") &&
+                 w.exec(kPriceSchemaSql) && writeRows(w, data) && (!beforeCommit || (beforeCommit(), true)) &&
+                 w.exec("COMMIT");
+            if (!ok)
+                error = "cannot write " + temporary.path() + ": " + w.error();
+        }
+    }
+    if (!ok)
+        return false;
+    FileSystem real;
+    error = temporary.place(fileSystem ? *fileSystem : real);
+    return error.empty();
 }
 
 bool writePriceFile(const std::string &path, const PriceData &data, std::string &error,
                     const std::function<void()> &beforeCommit)
 {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path temporary = fs::path(path + ".partial");
-    std::error_code ec;
-    fs::remove(temporary, ec);
-
-    const PartialFileMark mark(temporary.string());
-    bool ok = false;
-    {
-        sqlite3 *raw = nullptr;
-        const int rc = sqlite3_open_v2(temporary.string().c_str(), &raw,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        Db db(raw);
-        if (rc != SQLITE_OK) {
-            error =
-                "cannot create " + temporary.string() + ": " + (raw ? sqlite3_errmsg(raw) : "out of memory");
-        } else {
-            Writer w(db.get());
-            // The file is renamed into place only after the commit, so a crash can leave nothing
-            // half-written where the game looks: no journal is needed.
-            ok = w.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;") && w.exec("BEGIN") &&
-                 w.exec(kPriceSchemaSql) && writeRows(w, data) && (!beforeCommit || (beforeCommit(), true)) &&
-                 w.exec("COMMIT");
-            if (!ok)
-                error = "cannot write " + temporary.string() + ": " + w.error();
-        }
+    const OutputLock lock(path);
+    if (!lock.held()) {
+        error = lock.error();
+        return false;
     }
-    if (ok) {
-        fs::rename(temporary, target, ec);
-        if (ec) {
-            error = "cannot rename " + temporary.string() + " to " + path + ": " + ec.message();
-            ok = false;
-        }
-    }
-    if (!ok)
-        fs::remove(temporary, ec);
-    return ok;
+    return writePriceFile(lock, data, error, beforeCommit);
 }
 
 } // namespace tarvello::futuresdb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OutputFile.h"
 #include "PriceData.h"
 
 #include <functional>
@@ -8,15 +9,17 @@
 namespace tarvello::futuresdb {
 
 // Writes a complete price file: the fixed schema, the DatabaseInfo rows (password and schema version)
-// and every row of data, in one transaction. The file is written next to path under a temporary name
-// and renamed over path only when everything succeeded, so a failed run leaves any earlier file as it
-// was. Returns false with a message in error. beforeCommit, when given, runs once every row is in the
+// and every row of data, in one transaction. The file is written beside the output under a temporary
+// name of this run's own (see PartialFile), flushed to disk and renamed over the output only when
+// everything succeeded, and the folder flushed after it (through fileSystem, the real one when null), so
+// a failed run, or a power loss, leaves any earlier file as it was. The caller holds the output's lock.
+// Returns false with a message in error. beforeCommit, when given, runs once every row is in the
 // temporary file and before it is committed (a test ends the process there).
+bool writePriceFile(const OutputLock &lock, const PriceData &data, std::string &error,
+                    const std::function<void()> &beforeCommit = {}, FileSystem *fileSystem = nullptr);
+
+// The same, taking the lock on path for the write; a write already running into path refuses it.
 bool writePriceFile(const std::string &path, const PriceData &data, std::string &error,
                     const std::function<void()> &beforeCommit = {});
-
-// Makes SIGINT and SIGTERM remove the temporary file of a write in progress before the process ends as
-// the signal would, so that an interrupted run leaves nothing behind. A program calls it once.
-void removePartialFileOnSignal();
 
 } // namespace tarvello::futuresdb

@@ -29,9 +29,15 @@ void report(const std::string &path, const PriceData &data)
 
 int sample(const std::string &path)
 {
+    // Taken before the sample is made, so that a second run into path is refused at once.
+    const OutputLock lock(path);
+    if (!lock.held()) {
+        std::fprintf(stderr, "futures-db: %s\n", lock.error().c_str());
+        return 1;
+    }
     const PriceData data = buildSample();
     std::string error;
-    if (!writePriceFile(path, data, error)) {
+    if (!writePriceFile(lock, data, error)) {
         std::fprintf(stderr, "futures-db: %s\n", error.c_str());
         return 1;
     }
@@ -80,7 +86,7 @@ int check(const std::string &path)
 
 int main(int argc, char **argv)
 {
-    // An import or a sample ended by Ctrl+C or a kill leaves no half-written file behind.
+    // An import or a sample ended by Ctrl+C or a kill leaves no half-written file or lock file behind.
     removePartialFileOnSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "sample")
