@@ -35,9 +35,9 @@ bool onGrid(double value, int grid);
 // of steps must lie within kMaxTickSteps.
 double encodeTick(Instrument instrument, double dailyValue);
 
-// The most steps of the tick grid a price may count: every whole number up to it, and every encoding
-// made of one, is exact in a double. Beyond it the encoding has no exact value (and its integer
-// overflows a little further on).
+// The most steps of the tick grid a price may count: every whole count up to it is exact in a double
+// and becomes an integer without overflow. The ticks the game reads exactly end far below it (see
+// encodeTickExactly).
 inline constexpr double kMaxTickSteps = 9007199254740992.0; // 2^53
 
 // A price in daily units as a tick the game reads back exactly. The game reads a stored tick as a
