@@ -34,7 +34,8 @@ protected:
                 const int16_t shownAt = state.clock.tradeDay;
                 const bool duringAdvance = state.clock.advanceInProgress;
                 letTimePass(kPlayerPause);
-                periodMovedUnderANotice = periodMovedUnderANotice || duringAdvance || state.clock.tradeDay != shownAt;
+                periodMovedUnderANotice =
+                    periodMovedUnderANotice || duringAdvance || state.clock.tradeDay != shownAt;
                 ScriptedModalHost::click(QStringLiteral("btnOkay"))(form);
             }
         });
@@ -101,7 +102,8 @@ TEST_F(LateInput, EnterAndCancelByAccessKeysTogether)
         ASSERT_EQ(shown.size(), confirmations + (c.fills ? 1 : 0));
         ASSERT_EQ(state.account.totalTrades, trades + (c.fills ? 1 : 0));
         if (c.fills) {
-            EXPECT_TRUE(shown.back().text(QStringLiteral("lblTradeConfirmation"))
+            EXPECT_TRUE(shown.back()
+                            .text(QStringLiteral("lblTradeConfirmation"))
                             .startsWith(QStringLiteral("Transaction Order Filled: 4 Gold Bought @  $")));
             const TradeRecord &fill = state.trades.ofGame(state.account.totalTrades).back();
             EXPECT_EQ(fill.security, Instrument::Gold);

@@ -221,13 +221,13 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
     };
     std::vector<forms::CommandButton *> offered;
     const auto button = [&](forms::CommandButton *b, int weight) {
-        if (usable(m, b))
-            offered.push_back(b);
-        if (usable(m, b))
-            add(text(b->objectName()), weight, [this, b] {
-                ++tally_[text(b->objectName())];
-                b->click();
-            });
+        if (!usable(m, b))
+            return;
+        offered.push_back(b);
+        add(text(b->objectName()), weight, [this, b] {
+            ++tally_[text(b->objectName())];
+            b->click();
+        });
     };
 
     if (usable(m, m.btnChangePeriod)) {
@@ -327,7 +327,8 @@ void SoakGame::quickInput(const std::vector<forms::CommandButton *> &offered)
     for (int n = 2 + below(3); n > 0; --n) {
         forms::CommandButton *b = pickOf(offered);
         const qsizetype amp = b->caption().indexOf(QLatin1Char('&'));
-        const QChar letter = amp >= 0 && amp + 1 < b->caption().size() ? b->caption()[amp + 1].toUpper() : QChar();
+        const QChar letter =
+            amp >= 0 && amp + 1 < b->caption().size() ? b->caption()[amp + 1].toUpper() : QChar();
         if (letter.isLetter() && chance(0.5)) {
             name += " Alt+" + text(QString(letter));
             const auto key = static_cast<Qt::Key>(Qt::Key_A + (letter.unicode() - u'A'));
@@ -338,7 +339,8 @@ void SoakGame::quickInput(const std::vector<forms::CommandButton *> &offered)
         }
     }
     take({name, 0, [&m, inputs] {
-              QApplication::setActiveWindow(&m); // the player's keys go to the main window
+              m.activateWindow(); // the player's keys go to the main window
+              QCoreApplication::processEvents();
               for (const auto &input : inputs)
                   input();
               QCoreApplication::processEvents();
@@ -642,8 +644,8 @@ bool SoakGame::checkBooking()
         if (!fill)
             return fail("an unreadable confirmation: " + text(confirmation));
         for (Instrument i : kAllInstruments) {
-            if (fill->instrument == QLatin1String(instrumentKey(i).data(),
-                                                  static_cast<qsizetype>(instrumentKey(i).size())))
+            if (fill->instrument ==
+                QLatin1String(instrumentKey(i).data(), static_cast<qsizetype>(instrumentKey(i).size())))
                 confirmed[static_cast<size_t>(slotOf(i))] += fill->units;
         }
     }
@@ -664,7 +666,8 @@ bool SoakGame::checkBooking()
             continue; // it closes lots and opens none
         const PositionLot &newest = book.lots[static_cast<size_t>(book.lotCount)];
         const double price = parseConfirmation(confirmations_.front())->price;
-        if (book.lotCount < 1 || newest.units != (adds ? moved : after) || std::abs(newest.price - price) > 0.006)
+        if (book.lotCount < 1 || newest.units != (adds ? moved : after) ||
+            std::abs(newest.price - price) > 0.006)
             return fail("the fill \"" + text(confirmations_.front()) + "\" was booked as a lot of " +
                         std::to_string(newest.units) + " " + std::string(instrumentKey(i)) + " @ " +
                         std::to_string(newest.price));
@@ -679,9 +682,10 @@ bool SoakGame::checkWayOn()
     Halvern &m = w();
     if (!m.enabled() || !state_.clock.gameDataLoaded || state_.clock.tradeDay == 0)
         return true;
-    std::vector<forms::Control *> ways = {m.btnChangePeriod, m.btnTrade, m.btnBuy, m.btnSell, m.btnHold,
-                                          m.btnYes, m.btnNo, m.inputUnits, m.btnCloseTradeHistory,
-                                          m.btnCloseNewsHist};
+    std::vector<forms::Control *> ways = {m.btnChangePeriod, m.btnTrade, m.inputUnits};
+    for (forms::CommandButton *b :
+         {m.btnBuy, m.btnSell, m.btnHold, m.btnYes, m.btnNo, m.btnCloseTradeHistory, m.btnCloseNewsHist})
+        ways.push_back(b);
     for (Instrument i : kAllInstruments)
         ways.push_back(instrumentButton(m, i));
     for (const forms::Control *c : ways) {

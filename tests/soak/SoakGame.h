@@ -124,8 +124,9 @@ private:
     std::vector<std::string> log_;
     std::vector<TradeRecord> recorded_;  // the history as the last check saw it
     std::vector<QString> confirmations_; // fills confirmed to the player during the current action
-    std::array<float, kInstrumentCount> positionsBefore_{}; // the positions as the current action began
     bool restarted_ = false;             // the current action began a game afresh
+    // The positions as the current action began.
+    std::array<float, kInstrumentCount> positionsBefore_{};
     bool failed_ = false;
     int actionsTaken_ = 0;
     int actionLimit_ = 0;

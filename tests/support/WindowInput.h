@@ -49,7 +49,8 @@ inline void postClick(QWidget &control)
     postToWindow(*window, [at, global](QWindow &handle) {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, at, global, Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
             QCoreApplication::sendEvent(&handle, &event);
         }
     });

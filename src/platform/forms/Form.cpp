@@ -386,7 +386,8 @@ bool behindModalWindow(const QWidget &widget)
     const QWindow *modal = QGuiApplication::modalWindow();
     if (!modal)
         return false;
-    for (const QWindow *window = widget.window()->windowHandle(); window; window = window->transientParent()) {
+    for (const QWindow *window = widget.window()->windowHandle(); window;
+         window = window->transientParent()) {
         if (window == modal)
             return false;
     }
