@@ -394,8 +394,6 @@ bool behindModalWindow(const QWidget &widget)
     return true;
 }
 
-} // namespace
-
 bool takesClick(const QWidget &control)
 {
     if (!takesInput(control) || behindModalWindow(control))
@@ -404,11 +402,13 @@ bool takesClick(const QWidget &control)
     return !form || !form->runningClick();
 }
 
+} // namespace
+
 void runClick(const QWidget &control, const std::function<void()> &procedure)
 {
     if (!procedure || !takesClick(control))
         return;
-    // The window may be unloaded by the procedure; it is deleted only later.
+    // The procedure may unload the window, which then goes later: only a window still there counts down.
     const QPointer<Form> form = owningForm(&control);
     if (form)
         ++form->clicksRunning_;

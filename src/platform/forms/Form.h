@@ -159,14 +159,11 @@ Form *owningForm(const QObject *object);
 // Whether the player's input can reach a widget: Qt enables it and the window it belongs to is enabled.
 bool takesInput(const QWidget &widget);
 
-// Whether the player's click may run a control's procedure now: the control takes input, no modal
-// window stands in front of its window, and no procedure of a click on the same window is running.
-bool takesClick(const QWidget &control);
-
-// Runs the procedure of the player's click on a control (none: nothing) if takesClick allows it at
-// this moment; while it runs, its window takes no other click. So a click that comes late (to a
-// control hidden or disabled since, or behind a window shown since) is dropped, and so is one that
-// was queued behind a procedure and reaches the window while that procedure lets events run.
+// Runs the procedure of the player's click on a control (none: nothing) if, at this moment, the control
+// takes input, no modal window stands in front of its window and no procedure of another click on the
+// same window is running; while it runs, its window takes no other click. So a click that comes late
+// (to a control hidden or disabled since, or behind a window shown since) is dropped, and so is one
+// that was queued behind a procedure and reaches the window while that procedure lets events run.
 void runClick(const QWidget &control, const std::function<void()> &procedure);
 
 } // namespace tarvello::forms
