@@ -54,9 +54,8 @@ void CountTrade(GameState &state, Level level)
         state.account.totalCommissions += 20.0f;
 }
 
-void bookFill(GameState &state, Level level, int16_t tradeDay)
+void bookFill(GameState &state, const PendingOrder &order, Level level, int16_t tradeDay)
 {
-    const PendingOrder &order = state.order;
     if (!hasSide(order))
         return;
     const Instrument instrument = order.instrument();

@@ -27,7 +27,7 @@ public:
     {
         EXPECT_EQ(m_state.order.orderKind, OrderKind::MarginCall);
         EXPECT_FALSE(fillPrice(m_state).has_value()); // no confirmation window
-        bookFill(m_state, Level::Expert, kTradeDay);
+        bookFill(m_state, m_state.order, Level::Expert, kTradeDay);
         RecalcAccount(m_state, Level::Expert);
         ClearPendingOrder(m_state);
     }

@@ -76,7 +76,7 @@ TEST(Execution, TheFillAndItsRecord)
         GameState state = pending(c.order, c.price);
         EXPECT_EQ(fillPrice(state), c.confirmation);
         EXPECT_EQ(state.order.orderPrice, heldPrice(c.order.instrument, c.price));
-        bookFill(state, Level::Expert, kTradeDay);
+        bookFill(state, state.order, Level::Expert, kTradeDay);
         EXPECT_EQ(state.account.totalTrades, 1);
         EXPECT_EQ(totalTradesText(state.account), "1");
         EXPECT_EQ(state.account.totalCommissions, 20.0f);
@@ -93,7 +93,7 @@ TEST(Execution, CommissionsAtTheExpertLevelOnly)
         GameState state = pending({Instrument::Oil, OrderSide::Buy, 1}, 18.0, level);
         for (int n = 0; n < 3; ++n) {
             fillPrice(state);
-            bookFill(state, level, kTradeDay);
+            bookFill(state, state.order, level, kTradeDay);
         }
         EXPECT_EQ(state.account.totalTrades, 3);
         EXPECT_EQ(state.account.totalCommissions, level == Level::Expert ? 60.0f : 0.0f);
@@ -105,7 +105,7 @@ TEST(Execution, TheTradeTableGrowsPastTenThousand)
     GameState state = pending({Instrument::Oil, OrderSide::Sell, -1, OrderKind::MarginCall}, 18.0);
     state.account.totalTrades = 10000;
     fillPrice(state);
-    bookFill(state, Level::Expert, kTradeDay);
+    bookFill(state, state.order, Level::Expert, kTradeDay);
     EXPECT_EQ(state.account.totalTrades, 10001);
     EXPECT_EQ(state.trades.ofGame(10001).size(), 10001u);
     EXPECT_EQ(state.trades.ofGame(10001).back().tradeNumber, 10001);
@@ -117,13 +117,13 @@ TEST(Execution, ANewGameNumbersFromOneAgain)
     GameState state = pending({Instrument::Oil, OrderSide::Buy, 1}, 18.0);
     for (int n = 0; n < 3; ++n) {
         fillPrice(state);
-        bookFill(state, Level::Expert, kTradeDay);
+        bookFill(state, state.order, Level::Expert, kTradeDay);
     }
     resetAccountForNewGame(state);
     state.order.orderSide = OrderSide::Sell;
     state.order.orderUnits = -2.0f;
     fillPrice(state);
-    bookFill(state, Level::Expert, 1);
+    bookFill(state, state.order, Level::Expert, 1);
     const auto trades = state.trades.ofGame(state.account.totalTrades);
     ASSERT_EQ(trades.size(), 1u);
     EXPECT_EQ(trades[0].tradeNumber, 1);
@@ -135,7 +135,7 @@ TEST(Execution, AnOrderWithoutASideFillsNothing)
     GameState state = pending({Instrument::Oil, OrderSide::None, 5}, 18.0);
     EXPECT_FALSE(fillPrice(state).has_value());
     EXPECT_EQ(state.order.orderPrice, 0.0);
-    bookFill(state, Level::Expert, kTradeDay);
+    bookFill(state, state.order, Level::Expert, kTradeDay);
     EXPECT_EQ(state.account.totalTrades, 0);
     EXPECT_EQ(state.book(Instrument::Oil).position, 0.0f);
     EXPECT_EQ(state.book(Instrument::Oil).lotCount, 0);

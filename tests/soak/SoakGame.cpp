@@ -7,6 +7,7 @@
 #include "flow/OptionInterplay.h"
 #include "flow/ui/TimePeriodDialog.h"
 #include "orders/ui/TradeStage.h"
+#include "support/WindowInput.h"
 #include "windows/AboutWindow.h"
 #include "windows/DisclaimerWindow.h"
 #include "windows/Halvern.h"
@@ -192,12 +193,19 @@ bool SoakGame::play(int actionLimit)
     return !failed_;
 }
 
-void SoakGame::take(const Action &action)
+void SoakGame::beginAction()
 {
-    log_.push_back(action.name);
     ++actionsTaken_;
     confirmations_.clear();
     restarted_ = false;
+    for (Instrument i : kAllInstruments)
+        positionsBefore_[static_cast<size_t>(slotOf(i))] = state_.book(i).position;
+}
+
+void SoakGame::take(const Action &action)
+{
+    log_.push_back(action.name);
+    beginAction();
     action.run();
     if (!programEnd_.ended())
         checkAll();
@@ -211,12 +219,15 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
         Action inner{name, weight, std::move(run)};
         actions.push_back({name, weight, [this, inner] { take(inner); }});
     };
+    std::vector<forms::CommandButton *> offered;
     const auto button = [&](forms::CommandButton *b, int weight) {
-        if (usable(m, b))
-            add(text(b->objectName()), weight, [this, b] {
-                ++tally_[text(b->objectName())];
-                b->click();
-            });
+        if (!usable(m, b))
+            return;
+        offered.push_back(b);
+        add(text(b->objectName()), weight, [this, b] {
+            ++tally_[text(b->objectName())];
+            b->click();
+        });
     };
 
     if (usable(m, m.btnChangePeriod)) {
@@ -240,6 +251,10 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
     button(m.btnNewsHist, 2);
     button(m.btnCloseTradeHistory, 8);
     button(m.btnCloseNewsHist, 8);
+    if (usable(m, m.btnChangePeriod))
+        offered.push_back(m.btnChangePeriod);
+    if (offered.size() >= 2 && m.isVisible())
+        actions.push_back({"quick input", 8, [this, offered] { quickInput(offered); }});
 
     const auto menu = [&](forms::MenuItem *item, int weight) {
         if (item->reachable())
@@ -287,9 +302,7 @@ void SoakGame::forward(int clicks)
         const size_t shows = host_.shows().size();
         const int32_t trades = state_.account.totalTrades;
         log_.push_back("Forward from period " + std::to_string(day));
-        ++actionsTaken_;
-        confirmations_.clear();
-        restarted_ = false;
+        beginAction();
         m.btnChangePeriod->click();
         ++tally_["Forward"];
         if (programEnd_.ended())
@@ -301,6 +314,38 @@ void SoakGame::forward(int clicks)
         }
         checkAll();
     }
+}
+
+// Two to four of the offered buttons pressed, by a click or by the access key, faster than the screen
+// answers: all of it queued for the main window before any of it runs. Each acts on what the screen
+// offers when it reaches the window.
+void SoakGame::quickInput(const std::vector<forms::CommandButton *> &offered)
+{
+    Halvern &m = w();
+    std::string name = "quick input:";
+    std::vector<std::function<void()>> inputs;
+    for (int n = 2 + below(3); n > 0; --n) {
+        forms::CommandButton *b = pickOf(offered);
+        const qsizetype amp = b->caption().indexOf(QLatin1Char('&'));
+        const QChar letter =
+            amp >= 0 && amp + 1 < b->caption().size() ? b->caption()[amp + 1].toUpper() : QChar();
+        if (letter.isLetter() && chance(0.5)) {
+            name += " Alt+" + text(QString(letter));
+            const auto key = static_cast<Qt::Key>(Qt::Key_A + (letter.unicode() - u'A'));
+            inputs.push_back([&m, key] { postKey(m, key, Qt::AltModifier); });
+        } else {
+            name += " click " + text(b->objectName());
+            inputs.push_back([b] { postClick(*b); });
+        }
+    }
+    take({name, 0, [&m, inputs] {
+              m.activateWindow(); // the player's keys go to the main window
+              QCoreApplication::processEvents();
+              for (const auto &input : inputs)
+                  input();
+              QCoreApplication::processEvents();
+          }});
+    ++tally_["quick input"];
 }
 
 void SoakGame::enterQuantity()
@@ -472,8 +517,8 @@ bool SoakGame::fail(const std::string &what)
 
 bool SoakGame::checkAll()
 {
-    return checkDatabaseFile() && checkMainWindow() && checkForward() && checkAccount() && checkLots() &&
-           checkHistory();
+    return checkDatabaseFile() && checkMainWindow() && checkForward() && checkWayOn() && checkAccount() &&
+           checkLots() && checkHistory() && checkBooking();
 }
 
 // The account value is the capital plus the realized and unrealized profit and loss, to the precision
@@ -584,6 +629,70 @@ bool SoakGame::checkHistory()
                         std::to_string(sums[static_cast<size_t>(slotOf(i))]));
     }
     return true;
+}
+
+// A fill confirmed to the player is booked as its confirmation reads: the position of the instrument it
+// names moves by its contracts, no other position moves, and a fill that opens a position or adds to
+// it opens a lot of its contracts at its price. (An action with a confirmation has no margin-call fill.)
+bool SoakGame::checkBooking()
+{
+    if (restarted_ || confirmations_.empty())
+        return true;
+    std::array<double, kInstrumentCount> confirmed{};
+    for (const QString &confirmation : confirmations_) {
+        const auto fill = parseConfirmation(confirmation);
+        if (!fill)
+            return fail("an unreadable confirmation: " + text(confirmation));
+        for (Instrument i : kAllInstruments) {
+            if (fill->instrument ==
+                QLatin1String(instrumentKey(i).data(), static_cast<qsizetype>(instrumentKey(i).size())))
+                confirmed[static_cast<size_t>(slotOf(i))] += fill->units;
+        }
+    }
+    for (Instrument i : kAllInstruments) {
+        const size_t slot = static_cast<size_t>(slotOf(i));
+        const InstrumentBook &book = state_.book(i);
+        const double before = positionsBefore_[slot];
+        const double moved = static_cast<double>(book.position) - before;
+        if (moved != confirmed[slot])
+            return fail(std::string(instrumentKey(i)) + " position moved by " + std::to_string(moved) +
+                        " where the confirmations \"" + text(confirmations_.front()) + "\" say " +
+                        std::to_string(confirmed[slot]));
+        if (confirmations_.size() != 1 || moved == 0.0 || book.lotCount == kMaxLots)
+            continue;
+        const double after = book.position;
+        const bool adds = (before >= 0.0 && moved > 0.0) || (before <= 0.0 && moved < 0.0);
+        if (!adds && before * after >= 0.0)
+            continue; // it closes lots and opens none
+        const PositionLot &newest = book.lots[static_cast<size_t>(book.lotCount)];
+        const double price = parseConfirmation(confirmations_.front())->price;
+        if (book.lotCount < 1 || newest.units != (adds ? moved : after) ||
+            std::abs(newest.price - price) > 0.006)
+            return fail("the fill \"" + text(confirmations_.front()) + "\" was booked as a lot of " +
+                        std::to_string(newest.units) + " " + std::string(instrumentKey(i)) + " @ " +
+                        std::to_string(newest.price));
+    }
+    return true;
+}
+
+// While a game is under way and the main window can be used, it offers a way on: "&Forward" or a step
+// of the order road, or the button that closes a report.
+bool SoakGame::checkWayOn()
+{
+    Halvern &m = w();
+    if (!m.enabled() || !state_.clock.gameDataLoaded || state_.clock.tradeDay == 0)
+        return true;
+    std::vector<forms::Control *> ways = {m.btnChangePeriod, m.btnTrade, m.inputUnits};
+    for (forms::CommandButton *b :
+         {m.btnBuy, m.btnSell, m.btnHold, m.btnYes, m.btnNo, m.btnCloseTradeHistory, m.btnCloseNewsHist})
+        ways.push_back(b);
+    for (Instrument i : kAllInstruments)
+        ways.push_back(instrumentButton(m, i));
+    for (const forms::Control *c : ways) {
+        if (usable(m, c))
+            return true;
+    }
+    return fail("the main window offers no way on: no \"&Forward\", no step of the order road");
 }
 
 // "&Forward" can be used only when its click moves a game: one with a data kind whose data is loaded.

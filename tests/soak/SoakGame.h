@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -20,6 +21,9 @@
 #include <vector>
 
 namespace tarvello {
+namespace forms {
+class CommandButton;
+}
 class Halvern;
 class frmTimePeriod;
 class frmEndofGame;
@@ -77,9 +81,11 @@ private:
     }
 
     std::vector<Action> availableActions();
+    void beginAction();
     void take(const Action &action);
     void forward(int clicks);
     void enterQuantity();
+    void quickInput(const std::vector<forms::CommandButton *> &offered);
     void answer(forms::Form &form);
     void answerOptions(frmTimePeriod &dialog);
     void answerSummary(forms::Form &form);
@@ -95,7 +101,9 @@ private:
     bool checkAccount();
     bool checkLots();
     bool checkHistory();
+    bool checkBooking();
     bool checkForward();
+    bool checkWayOn();
     bool checkMainWindow();
     bool checkDatabaseFile();
     bool fail(const std::string &what);
@@ -117,6 +125,8 @@ private:
     std::vector<TradeRecord> recorded_;  // the history as the last check saw it
     std::vector<QString> confirmations_; // fills confirmed to the player during the current action
     bool restarted_ = false;             // the current action began a game afresh
+    // The positions as the current action began.
+    std::array<float, kInstrumentCount> positionsBefore_{};
     bool failed_ = false;
     int actionsTaken_ = 0;
     int actionLimit_ = 0;

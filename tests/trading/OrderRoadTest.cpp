@@ -210,6 +210,30 @@ TEST_F(OrderRoad, CancelOrderFillsNothing)
     EXPECT_FALSE(state.order.selectedSecurity.has_value());
 }
 
+// Whatever runs while the confirmation is up (here the order area put back to rest, which forgets the
+// instrument, and the quantity changed), the fill books the order the player confirmed.
+TEST_F(OrderRoad, TheFillBooksTheOrderAsConfirmed)
+{
+    startGame(Level::Expert);
+    chooseOrder(Instrument::Gold, OrderSide::Buy);
+    enterQuantity(QStringLiteral("4"));
+    host.answerNext([this](forms::Form &window) {
+        SetTradeStage(app, TradeStage::ChangePeriod);
+        state.order.orderUnits = 7.0f;
+        static_cast<frmTradeConfirmation &>(window).Command1->click();
+    });
+    w().btnYes->click();
+    ASSERT_EQ(showsOf("frmTradeConfirmation").size(), 1u);
+    EXPECT_EQ(showsOf("frmTradeConfirmation")[0].text("lblTradeConfirmation"),
+              "Transaction Order Filled: 4 Gold Bought @  $385.20");
+    ASSERT_EQ(state.account.totalTrades, 1);
+    EXPECT_EQ(state.trades.ofGame(1)[0], (TradeRecord{1, 3, Instrument::Gold, "Buy", 4.0f, 385.2f}));
+    EXPECT_EQ(w().lblGoldPos->caption(), "4");
+    EXPECT_EQ(w().lblOilPos->caption(), "0");
+    EXPECT_EQ(state.book(Instrument::Gold).lotCount, 1);
+    EXPECT_EQ(state.book(Instrument::Gold).lots[1].price, 385.2f);
+}
+
 TEST_F(OrderRoad, OnlyEnterAndTabEndTheQuantity)
 {
     const struct {

@@ -16,11 +16,14 @@ void ExecuteOrder(App &app)
 {
     GameState &state = app.state;
     Halvern &w = app.main();
-    if (const auto confirmation = fillPrice(state)) {
+    const std::optional<QString> confirmation = fillPrice(state);
+    // What is booked is the order as the player confirmed it, whatever runs while the confirmation is up.
+    const PendingOrder confirmed = state.order;
+    if (confirmation) {
         SetTradeStage(app, TradeStage::TradeConfirmation);
         ShowTradeConfirmation(app, *confirmation);
     }
-    bookFill(state, state.settings.level, state.clock.tradeDay);
+    bookFill(state, confirmed, state.settings.level, state.clock.tradeDay);
     w.lblTotTrades->setCaption(totalTradesText(state.account));
     const QString traderInput = QStringLiteral("Trader Input:");
     if (w.lblTraderInput->caption() != traderInput)

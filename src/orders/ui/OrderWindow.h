@@ -50,7 +50,7 @@ void ShowOrderVerification(App &app);
 
 // Fills the pending order: the fill price, the confirmation window for the player's own order, the trade
 // count and record, the position and lots, the blow-out test, the account panel; the pending order is
-// empty afterwards. A margin-call fill shows no confirmation.
+// empty afterwards. A margin-call fill shows no confirmation. What is booked is the order as confirmed.
 void ExecuteOrder(App &app);
 
 // Connects the order road, the quantity box and the maximum-display menu of the main window.

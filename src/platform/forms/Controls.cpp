@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextBoundaryFinder>
@@ -281,8 +282,8 @@ void Label::applyColors()
 
 void Label::click()
 {
-    if (visible() && takesInput(*this))
-        run(click_);
+    if (visible())
+        runClick(*this, click_);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -311,7 +312,10 @@ CommandButton::CommandButton(QWidget *parent, const QString &name, const QString
 {
     setCaption(caption);
     setAutoDefault(true); // Enter presses the button that has the focus, as Space does
-    connect(this, &QPushButton::clicked, this, [this] { run(click_); });
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (visible())
+            runClick(*this, click_);
+    });
 }
 
 void CommandButton::setCaption(const QString &caption)
@@ -324,6 +328,17 @@ void CommandButton::click()
 {
     if (visible() && takesInput(*this))
         QPushButton::click();
+}
+
+bool CommandButton::event(QEvent *event)
+{
+    // The access key presses the button at once, as a click does: Qt's own press would run the
+    // procedure a tenth of a second later from a timer, whatever the screen offers by then.
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 // --- TextBox ---

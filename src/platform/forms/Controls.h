@@ -79,8 +79,8 @@ private:
     ClickHandler click_;
 };
 
-// A command button; "&" in the caption marks the access key. Space or Enter presses it while it has
-// the focus.
+// A command button; "&" in the caption marks the access key, which presses it at once. Space or Enter
+// presses it while it has the focus.
 class CommandButton : public ControlWidget<QPushButton> {
     Q_OBJECT
 public:
@@ -94,6 +94,9 @@ public:
     void click();
 
     QString displayText() const override { return caption_; }
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     QString caption_;

@@ -7,6 +7,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -375,6 +376,45 @@ bool takesInput(const QWidget &widget)
         return false;
     const Form *form = owningForm(&widget);
     return !form || form->enabled();
+}
+
+namespace {
+
+// A modal window stands in front of every window but itself and the windows it owns.
+bool behindModalWindow(const QWidget &widget)
+{
+    const QWindow *modal = QGuiApplication::modalWindow();
+    if (!modal)
+        return false;
+    for (const QWindow *window = widget.window()->windowHandle(); window;
+         window = window->transientParent()) {
+        if (window == modal)
+            return false;
+    }
+    return true;
+}
+
+bool takesClick(const QWidget &control)
+{
+    if (!takesInput(control) || behindModalWindow(control))
+        return false;
+    const Form *form = owningForm(&control);
+    return !form || !form->runningClick();
+}
+
+} // namespace
+
+void runClick(const QWidget &control, const std::function<void()> &procedure)
+{
+    if (!procedure || !takesClick(control))
+        return;
+    // The procedure may unload the window, which then goes later: only a window still there counts down.
+    const QPointer<Form> form = owningForm(&control);
+    if (form)
+        ++form->clicksRunning_;
+    procedure();
+    if (form)
+        --form->clicksRunning_;
 }
 
 } // namespace tarvello::forms
