@@ -289,6 +289,28 @@ TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
     }
 }
 
+// The first period's price line holds one price, with no neighbour to draw a line to: it shows as a
+// dot in its set's colour, in a Daily and in a Tick game.
+TEST_F(ChartTest, TheFirstPeriodsPriceLineShowsItsPrice)
+{
+    w().mnuGLType[0]->setChecked(false);
+    const struct {
+        const char *game;
+        bool tick;
+        int set;
+    } games[] = {{"Daily", false, 4}, {"Tick", true, 1}};
+    for (const auto &g : games) {
+        SCOPED_TRACE(g.game);
+        g.tick ? tickGame(3) : dailyGame(10);
+        playTo(1);
+        ASSERT_TRUE(left().shows(g.set, 1));
+        const float price = left().value(g.set, 1);
+        const QImage image = left().grab().toImage();
+        const QColor shown(image.pixel(static_cast<int>(left().xOf(1)), static_cast<int>(left().yOf(price))));
+        EXPECT_EQ(shown, left().setColor(g.set));
+    }
+}
+
 // Points of set s that the chart draws, 1 to the point count.
 int shownPoints(graph::ChartControl &chart, int set)
 {

@@ -33,6 +33,9 @@ const std::map<int32_t, QVariant> kDefaults = {{prop::PointCount, 4},
                                                {prop::MaPeriod, 5},
                                                {prop::YLabelFormat, QStringLiteral("\\$#,##0")}};
 
+// The radius of the dot that shows a value without a drawn neighbour: about twice a line's width.
+constexpr double kDotRadius = 2.0;
+
 bool isSingle(int32_t dispid)
 {
     return dispid == prop::YMax || dispid == prop::YMin;
@@ -113,6 +116,8 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
         indexed_[{dispid, index}] = value.toFloat();
     else
         indexed_[{dispid, index}] = value;
+    if (dispid == prop::XLabel)
+        labelWritten_[index] = ++stamp_;
     askRepaint();
 }
 
@@ -170,20 +175,34 @@ void ChartControl::leaveOut(std::vector<uint64_t> &stamps, int from, int to)
     std::fill(stamps.begin() + to + 1, stamps.begin() + from + 1, now);
 }
 
+bool ChartControl::leftOutSince(const std::vector<uint64_t> &stamps, int n, uint64_t written)
+{
+    return n >= 0 && static_cast<std::size_t>(n) < stamps.size() && stamps[static_cast<std::size_t>(n)] > written;
+}
+
+bool ChartControl::writtenByThisDrawing(uint64_t written, int point) const
+{
+    return written > plotBegun_ && !leftOutSince(pointLeftOut_, point, written);
+}
+
 std::optional<float> ChartControl::shownValue(int set, int point) const
 {
     const auto it = values_.find({set, point});
     if (it == values_.end())
         return std::nullopt;
     const uint64_t written = it->second.written;
-    auto leftOutSince = [written](const std::vector<uint64_t> &stamps, int n) {
-        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
-               stamps[static_cast<std::size_t>(n)] > written;
-    };
-    if (written < plotBegun_ || leftOutSince(pointLeftOut_, point) || leftOutSince(setLeftOut_, set) ||
+    if (!writtenByThisDrawing(written, point) || leftOutSince(setLeftOut_, set, written) ||
         !drawn(it->second.value))
         return std::nullopt;
     return it->second.value;
+}
+
+QString ChartControl::shownXLabel(int point) const
+{
+    const auto it = labelWritten_.find(point);
+    if (it == labelWritten_.end() || !writtenByThisDrawing(it->second, point))
+        return {};
+    return getAt(prop::XLabel, point).toString();
 }
 
 bool ChartControl::shows(int set, int point) const
@@ -300,26 +319,49 @@ std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
     const QRectF area = valueArea();
     const int points = std::max(1, number(prop::PointCount));
     const int labelStep = std::max(1, number(prop::XLabelStep));
-    std::vector<XLabelPlace> places;
-    // Each label is centred under its point but kept within the frame's width (within the chart when
-    // it is wider than the frame); a label that would run into the one before it is left out rather
-    // than drawn over it.
-    double freeFrom = -1e9;
+    std::vector<XLabelPlace> wanted;
     for (int p = 1; p <= points; p += labelStep) {
-        const QString text = getAt(prop::XLabel, p).toString();
+        const QString text = shownXLabel(p);
         if (text.isEmpty())
             continue;
         const int w = metrics.horizontalAdvance(text);
-        const bool fits = w <= frame.width();
-        const double from = fits ? frame.left() : 0.0;
-        const double to = fits ? frame.left() + frame.width() - w : std::max(0, width() - w);
-        const double left = std::clamp(xIn(area, p) - w / 2.0, from, std::max(from, to));
-        if (left < freeFrom)
-            continue;
-        places.push_back({p, text, QRectF(left, frame.bottom() + 4, w, metrics.height())});
-        freeFrom = left + w + 4;
+        wanted.push_back({p, text, QRectF(xIn(area, p) - w / 2.0, frame.bottom() + 4, w, metrics.height())});
     }
-    return places;
+    // Every label of the step is drawn, each centred under its point as far as room allows: the labels
+    // keep a gap between them and stay within the frame's width, or within the chart's when they need
+    // more; an edge label is moved inward and its neighbours aside. Only labels wider together than the
+    // chart are too many to read side by side: then every second (third, ...) one is drawn, counted
+    // back from the latest.
+    constexpr double kGap = 4.0, kLeastGap = 1.0;
+    const double frameLeft = frame.left(), frameRight = frame.left() + frame.width();
+    for (std::size_t every = 1; every <= wanted.size(); ++every) {
+        std::vector<XLabelPlace> places;
+        double widths = 0.0;
+        for (std::size_t i = (wanted.size() - 1) % every; i < wanted.size(); i += every) {
+            places.push_back(wanted[i]);
+            widths += wanted[i].rect.width();
+        }
+        const auto gaps = static_cast<double>(places.size() - 1);
+        const bool inFrame = widths + gaps * kGap <= frameRight - frameLeft;
+        const double from = inFrame ? frameLeft : 0.0;
+        const double to = inFrame ? frameRight : width();
+        const double gap = gaps > 0.0 ? std::min(kGap, (to - from - widths) / gaps) : 0.0;
+        if (gap < kLeastGap && places.size() > 1)
+            continue;
+        double freeFrom = from;
+        for (XLabelPlace &place : places) {
+            place.rect.moveLeft(
+                std::clamp(place.rect.left(), freeFrom, std::max(freeFrom, to - place.rect.width())));
+            freeFrom = place.rect.right() + gap;
+        }
+        double freeTo = to;
+        for (auto it = places.rbegin(); it != places.rend(); ++it) {
+            it->rect.moveLeft(std::max(from, std::min(it->rect.right(), freeTo) - it->rect.width()));
+            freeTo = it->rect.left() - gap;
+        }
+        return places;
+    }
+    return wanted;
 }
 
 void drawLevelLine(QPainter &painter, double left, double right, double y, const QColor &colour)
@@ -409,6 +451,8 @@ void ChartControl::paintEvent(QPaintEvent *)
             out.push_back(shownValue(set, p));
         return out;
     };
+    // A value without a drawn neighbour has no line to show it: it is drawn as a dot instead, so every
+    // value the drawing wrote can be seen (the first period's price, a moving average's first value).
     auto drawLine = [&](const PlottedPoints &line, const QColor &colour) {
         painter.setPen(QPen(colour, 1.3));
         for (std::size_t i = 1; i < line.size(); ++i) {
@@ -416,8 +460,14 @@ void ChartControl::paintEvent(QPaintEvent *)
                 painter.drawLine(QPointF(xOf(static_cast<int>(i)), yOf(*line[i - 1])),
                                  QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])));
         }
-        if (line.size() == 1 && line[0])
-            painter.drawPoint(QPointF(xOf(1), yOf(*line[0])));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const bool lone = line[i] && (i == 0 || !line[i - 1]) && (i + 1 == line.size() || !line[i + 1]);
+            if (lone)
+                painter.drawEllipse(QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])), kDotRadius, kDotRadius);
+        }
+        painter.setBrush(Qt::NoBrush);
     };
     auto drawLevel = [&](float level, const QColor &colour) {
         painter.setPen(QPen(colour, 1.0, Qt::DashLine));
