@@ -64,6 +64,7 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
 {
     if (logging_)
         writes_.push_back({dispid, 0, value});
+    layout_.reset();
     if (dispid == prop::HostWidth) {
         setTwipWidth(static_cast<int>(std::lround(value.toDouble())));
         return;
@@ -110,6 +111,7 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
 {
     if (logging_)
         writes_.push_back({dispid, index, value});
+    layout_.reset();
     if (dispid == prop::Value)
         values_[{number(prop::CurrentSet), index}] = {value.toFloat(), ++stamp_};
     else if (dispid == prop::SecondValue)
@@ -231,6 +233,11 @@ QColor ChartControl::elementColor(int element) const
 
 QStringList ChartControl::yLabels() const
 {
+    return layout().yTexts;
+}
+
+QStringList ChartControl::writtenYLabels() const
+{
     const int divisions = std::max(1, number(prop::YDivisions));
     const double min = single(prop::YMin);
     const double max = single(prop::YMax);
@@ -269,23 +276,36 @@ QFont ChartControl::labelFont()
 
 QRect ChartControl::plotFrame() const
 {
-    const QFontMetrics metrics(labelFont());
-    int labelWidth = 0;
-    for (const QString &t : yLabels())
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
-    const int lineHeight = metrics.height();
-    const QRect whole = rect();
-    return {whole.left() + labelWidth + 6, whole.top() + lineHeight + 4, whole.width() - labelWidth - 12,
-            whole.height() - 2 * lineHeight - 12};
+    return layout().frame;
 }
 
 QRectF ChartControl::valueArea() const
 {
+    return layout().area;
+}
+
+const ChartControl::Layout &ChartControl::layout() const
+{
+    if (layout_ && layout_->size == size())
+        return *layout_;
+    const QFontMetrics metrics(labelFont());
+    Layout fresh;
+    fresh.size = size();
+    fresh.yTexts = writtenYLabels();
+    for (const QString &t : fresh.yTexts)
+        fresh.yLabelWidth = std::max(fresh.yLabelWidth, metrics.horizontalAdvance(t));
+    fresh.lineHeight = metrics.height();
+    fresh.ascent = metrics.ascent();
+    const QRect whole = rect();
+    fresh.frame = {whole.left() + fresh.yLabelWidth + 6, whole.top() + fresh.lineHeight + 4,
+                   whole.width() - fresh.yLabelWidth - 12, whole.height() - 2 * fresh.lineHeight - 12};
     // The axis runs a few pixels inside the frame, so a line at the axis' minimum or maximum (an
     // indicator at 0% or 100%) is drawn clear of the frame rather than hidden under it.
     constexpr double kInset = 3.0;
-    const QRectF frame = plotFrame();
-    return frame.adjusted(0.0, kInset, 0.0, -kInset);
+    fresh.area = QRectF(fresh.frame).adjusted(0.0, kInset, 0.0, -kInset);
+    fresh.xPlaces = placeXLabels(metrics, fresh.frame, fresh.area);
+    layout_ = std::move(fresh);
+    return *layout_;
 }
 
 double ChartControl::yIn(const QRectF &area, double value) const
@@ -314,9 +334,12 @@ double ChartControl::xOf(int point) const
 
 std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
 {
-    const QFontMetrics metrics(labelFont());
-    const QRect frame = plotFrame();
-    const QRectF area = valueArea();
+    return layout().xPlaces;
+}
+
+std::vector<ChartControl::XLabelPlace> ChartControl::placeXLabels(const QFontMetrics &metrics, const QRect &frame,
+                                                                  const QRectF &area) const
+{
     const int points = std::max(1, number(prop::PointCount));
     const int labelStep = std::max(1, number(prop::XLabelStep));
     std::vector<XLabelPlace> wanted;
@@ -382,19 +405,16 @@ void ChartControl::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect whole = rect();
     painter.fillRect(whole, paletteColor(number(prop::Background)));
-    const QFont font = labelFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    painter.setFont(labelFont());
+    const Layout &measured = layout();
 
     const int points = std::max(1, number(prop::PointCount));
     const int sets = std::max(0, number(prop::SetCount));
-    const QStringList yTexts = yLabels();
-    int labelWidth = 0;
-    for (const QString &t : yTexts)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
-    const int lineHeight = metrics.height();
-    const QRect frame = plotFrame();
-    const QRectF plot = valueArea();
+    const QStringList &yTexts = measured.yTexts;
+    const int labelWidth = measured.yLabelWidth;
+    const int lineHeight = measured.lineHeight;
+    const QRect frame = measured.frame;
+    const QRectF plot = measured.area;
     auto yOf = [this, &plot](double v) { return yIn(plot, v); };
     auto xOf = [this, &plot](int point) { return xIn(plot, point); };
 
@@ -422,8 +442,8 @@ void ChartControl::paintEvent(QPaintEvent *)
     for (int p = 1; p <= points; p += tickStep)
         painter.drawLine(QPointF(xOf(p), frame.bottom()), QPointF(xOf(p), frame.bottom() + 3));
     painter.setPen(elementColor(kLabelElement));
-    for (const XLabelPlace &place : xLabelPlaces())
-        painter.drawText(QPointF(place.rect.left(), place.rect.top() + metrics.ascent()), place.text);
+    for (const XLabelPlace &place : measured.xPlaces)
+        painter.drawText(QPointF(place.rect.left(), place.rect.top() + measured.ascent), place.text);
 
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 namespace tarvello::graph {
@@ -133,6 +134,26 @@ private:
     static QFont labelFont();
     // The plot frame less a margin at the top and the bottom: where the Y axis runs.
     QRectF valueArea() const;
+    // The Y label texts from the members: written texts, else the automatic ones.
+    QStringList writtenYLabels() const;
+    // The X labels of the step that the current drawing wrote, placed under the frame.
+    std::vector<XLabelPlace> placeXLabels(const QFontMetrics &metrics, const QRect &frame,
+                                          const QRectF &area) const;
+
+    // What the labels' measures decide: the label texts and their places, the plot frame and the value
+    // area. Measured once per drawing, at the first need after a write (or at a new size), since a
+    // drawing and every repaint after it would otherwise measure each label several times.
+    struct Layout {
+        QSize size;
+        QStringList yTexts;
+        int yLabelWidth = 0;
+        int lineHeight = 0;
+        int ascent = 0;
+        QRect frame;
+        QRectF area;
+        std::vector<XLabelPlace> xPlaces;
+    };
+    const Layout &layout() const;
     double yIn(const QRectF &area, double value) const;
     double xIn(const QRectF &area, int point) const;
     bool drawn(float v) const;
@@ -168,6 +189,7 @@ private:
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
     bool logging_ = false;
+    mutable std::optional<Layout> layout_; // dropped at every write
     // A drawing of the whole chart is already asked for: the game writes hundreds of members a
     // period, and asking again at each costs more than the drawing's own bookkeeping.
     bool repaintAsked_ = false;
