@@ -183,14 +183,15 @@ TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
     chart.set(p::YDivisions, 4);
     const struct {
         const char *what;
-        int points, step;
+        int points, step, firstWritten;
         std::vector<int> labelled;
         bool inFrame;
     } charts[] = {
-        {"thirty Daily days", 30, 7, {1, 8, 15, 22, 29}, false},
-        {"four days", 4, 1, {1, 2, 3, 4}, true},
-        {"six days", 6, 1, {1, 2, 3, 4, 5, 6}, false},
-        {"eight labels: more than the chart holds", 30, 4, {5, 13, 21, 29}, false},
+        {"thirty Daily days", 30, 7, 1, {1, 8, 15, 22, 29}, false},
+        {"four days", 4, 1, 1, {1, 2, 3, 4}, true},
+        {"six days: wider than the chart under their points", 6, 1, 1, {2, 4, 6}, false},
+        {"eight labels: more than the chart holds", 30, 4, 1, {5, 13, 21, 29}, false},
+        {"five labels crowded on the right half", 59, 6, 30, {37, 55}, false},
     };
     for (const auto &c : charts) {
         SCOPED_TRACE(c.what);
@@ -198,7 +199,8 @@ TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
         chart.set(p::PointCount, c.points);
         chart.set(p::XLabelStep, c.step);
         for (int k = 1; k <= c.points; ++k)
-            chart.setAt(p::XLabel, k, QStringLiteral("1/%1/1990").arg(k));
+            chart.setAt(p::XLabel, k,
+                        k < c.firstWritten ? QString() : QStringLiteral("1/%1/1990").arg(k - c.firstWritten + 1));
         const QRect frame = chart.plotFrame();
         const auto places = chart.xLabelPlaces();
         std::vector<int> drawn;
@@ -213,21 +215,28 @@ TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
             EXPECT_LE(place.rect.right(), c.inFrame ? frame.left() + frame.width() : chart.width());
             if (i > 0)
                 EXPECT_GE(place.rect.left(), places[i - 1].rect.right() + 1.0);
+            EXPECT_LE(place.rect.left(), chart.xOf(place.point));
+            EXPECT_GE(place.rect.right(), chart.xOf(place.point));
         }
     }
 
-    chart.set(p::PlotPhase, 9); // the next drawing labels only its last three points
+    for (int k = 1; k <= 6; ++k)
+        chart.setAt(p::XLabel, k, QStringLiteral("12/%1/1990").arg(k));
+    chart.set(p::PlotPhase, 9); // the next drawing labels only points 4 to 6
     chart.set(p::PointCount, 3);
     chart.set(p::PointCount, 6);
-    chart.set(p::XLabelStep, 1);
+    chart.set(p::XLabelStep, 2);
     for (int k = 4; k <= 6; ++k)
         chart.setAt(p::XLabel, k, QStringLiteral("1/%1/1991").arg(k));
-    std::vector<int> drawn;
-    for (const auto &place : chart.xLabelPlaces())
-        drawn.push_back(place.point);
-    EXPECT_EQ(drawn, (std::vector<int>{4, 5, 6}));
-    chart.setAt(p::XLabel, 2, QStringLiteral("1/2/1991"));
-    EXPECT_EQ(chart.xLabelPlaces().front().point, 2);
+    const auto drawnPoints = [this] {
+        std::vector<int> drawn;
+        for (const auto &place : chart.xLabelPlaces())
+            drawn.push_back(place.point);
+        return drawn;
+    };
+    EXPECT_EQ(drawnPoints(), (std::vector<int>{5}));
+    chart.setAt(p::XLabel, 3, QStringLiteral("1/3/1991"));
+    EXPECT_EQ(drawnPoints(), (std::vector<int>{3, 5}));
 }
 
 // A value with no drawn neighbour is drawn as a dot in its set's colour, and so is a moving average

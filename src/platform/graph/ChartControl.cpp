@@ -352,9 +352,10 @@ std::vector<ChartControl::XLabelPlace> ChartControl::placeXLabels(const QFontMet
     }
     // Every label of the step is drawn, each centred under its point as far as room allows: the labels
     // keep a gap between them and stay within the frame's width, or within the chart's when they need
-    // more; an edge label is moved inward and its neighbours aside. Only labels wider together than the
-    // chart are too many to read side by side: then every second (third, ...) one is drawn, counted
-    // back from the latest.
+    // more; an edge label is moved inward and its neighbours aside, but always stays under its point.
+    // Only labels too many to read side by side under their points (wider together than the chart, or
+    // crowded on a few points) are thinned: then every second (third, ...) one is drawn, counted back
+    // from the latest.
     constexpr double kGap = 4.0, kLeastGap = 1.0;
     const double frameLeft = frame.left(), frameRight = frame.left() + frame.width();
     for (std::size_t every = 1; every <= wanted.size(); ++every) {
@@ -382,7 +383,12 @@ std::vector<ChartControl::XLabelPlace> ChartControl::placeXLabels(const QFontMet
             it->rect.moveLeft(std::max(from, std::min(it->rect.right(), freeTo) - it->rect.width()));
             freeTo = it->rect.left() - gap;
         }
-        return places;
+        const bool underTheirPoints = std::all_of(places.begin(), places.end(), [&](const XLabelPlace &place) {
+            const double x = xIn(area, place.point);
+            return place.rect.left() <= x && x <= place.rect.right();
+        });
+        if (underTheirPoints || places.size() == 1)
+            return places;
     }
     return wanted;
 }
