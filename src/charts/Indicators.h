@@ -21,9 +21,9 @@ Bar TickBar(const PeriodPrice &price, int n);
 
 // One point of the stochastics, as fractions of 0 to 1.
 struct StochasticsPoint {
-    float k = 0.0f;    // the close within the highest high and lowest low of the last five points
-    float d = 0.0f;    // the mean of the last three %K, from the third point on
-    float slow = 0.0f; // the mean of the last three %D, from the third point on
+    float k = 0.0f;       // the close within the highest high and lowest low of the last five points
+    float d = 0.0f;       // the mean of the last three %K, from the third point on
+    float slow = 0.0f;    // the mean of the last three %D, from the third point on
     bool noRange = false; // the %K window's high equals its low: %K is 0 by rule, not a reading
 };
 

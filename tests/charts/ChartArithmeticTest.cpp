@@ -220,9 +220,13 @@ TEST(Stochastics, PointsWithoutARangeTakeTheFirstValueOtherThanZero)
         std::vector<bool> noRange;
         std::vector<float> filled;
     } cases[] = {
-        {"a first point without a range", {0.0f, 0.6f, 0.0f, 1.0f}, {true, false, false, false},
+        {"a first point without a range",
+         {0.0f, 0.6f, 0.0f, 1.0f},
+         {true, false, false, false},
          {0.6f, 0.6f, 0.0f, 1.0f}},
-        {"a reading of 0 before the first other value", {0.0f, 0.0f, 0.4f}, {true, false, false},
+        {"a reading of 0 before the first other value",
+         {0.0f, 0.0f, 0.4f},
+         {true, false, false},
          {0.4f, 0.0f, 0.4f}},
         {"a later point without a range", {0.5f, 0.0f, 0.0f}, {false, true, false}, {0.5f, 0.5f, 0.0f}},
         {"nothing other than 0", {0.0f, 0.0f}, {true, false}, {0.0f, 0.0f}},

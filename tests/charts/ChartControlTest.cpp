@@ -200,7 +200,8 @@ TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
         chart.set(p::XLabelStep, c.step);
         for (int k = 1; k <= c.points; ++k)
             chart.setAt(p::XLabel, k,
-                        k < c.firstWritten ? QString() : QStringLiteral("1/%1/1990").arg(k - c.firstWritten + 1));
+                        k < c.firstWritten ? QString()
+                                           : QStringLiteral("1/%1/1990").arg(k - c.firstWritten + 1));
         const QRect frame = chart.plotFrame();
         const auto places = chart.xLabelPlaces();
         std::vector<int> drawn;
@@ -271,7 +272,8 @@ TEST_F(ChartControlTest, ALoneValueIsDrawnAsADot)
         return QColor(image.pixel(static_cast<int>(chart.xOf(point)), static_cast<int>(chart.yOf(value))));
     };
     for (const auto &v : lone)
-        EXPECT_EQ(colourAt(v.point, v.value), chart.setColor(v.set)) << "set " << v.set << " point " << v.point;
+        EXPECT_EQ(colourAt(v.point, v.value), chart.setColor(v.set))
+            << "set " << v.set << " point " << v.point;
     EXPECT_EQ(colourAt(4, 60.0f), chart.elementColor(graph::kMovingAverageElement)) << "moving average";
 }
 

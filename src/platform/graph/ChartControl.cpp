@@ -179,7 +179,8 @@ void ChartControl::leaveOut(std::vector<uint64_t> &stamps, int from, int to)
 
 bool ChartControl::leftOutSince(const std::vector<uint64_t> &stamps, int n, uint64_t written)
 {
-    return n >= 0 && static_cast<std::size_t>(n) < stamps.size() && stamps[static_cast<std::size_t>(n)] > written;
+    return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
+           stamps[static_cast<std::size_t>(n)] > written;
 }
 
 bool ChartControl::writtenByThisDrawing(uint64_t written, int point) const
@@ -337,8 +338,8 @@ std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
     return layout().xPlaces;
 }
 
-std::vector<ChartControl::XLabelPlace> ChartControl::placeXLabels(const QFontMetrics &metrics, const QRect &frame,
-                                                                  const QRectF &area) const
+std::vector<ChartControl::XLabelPlace>
+ChartControl::placeXLabels(const QFontMetrics &metrics, const QRect &frame, const QRectF &area) const
 {
     const int points = std::max(1, number(prop::PointCount));
     const int labelStep = std::max(1, number(prop::XLabelStep));
@@ -383,10 +384,11 @@ std::vector<ChartControl::XLabelPlace> ChartControl::placeXLabels(const QFontMet
             it->rect.moveLeft(std::max(from, std::min(it->rect.right(), freeTo) - it->rect.width()));
             freeTo = it->rect.left() - gap;
         }
-        const bool underTheirPoints = std::all_of(places.begin(), places.end(), [&](const XLabelPlace &place) {
-            const double x = xIn(area, place.point);
-            return place.rect.left() <= x && x <= place.rect.right();
-        });
+        const bool underTheirPoints =
+            std::all_of(places.begin(), places.end(), [&](const XLabelPlace &place) {
+                const double x = xIn(area, place.point);
+                return place.rect.left() <= x && x <= place.rect.right();
+            });
         if (underTheirPoints || places.size() == 1)
             return places;
     }
@@ -491,7 +493,8 @@ void ChartControl::paintEvent(QPaintEvent *)
         for (std::size_t i = 0; i < line.size(); ++i) {
             const bool lone = line[i] && (i == 0 || !line[i - 1]) && (i + 1 == line.size() || !line[i + 1]);
             if (lone)
-                painter.drawEllipse(QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])), kDotRadius, kDotRadius);
+                painter.drawEllipse(QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])), kDotRadius,
+                                    kDotRadius);
         }
         painter.setBrush(Qt::NoBrush);
     };

@@ -185,7 +185,7 @@ private:
     std::vector<uint64_t> pointLeftOut_;
     std::vector<uint64_t> setLeftOut_;
     std::map<int, uint64_t> labelWritten_; // write order stamp of each point's X label
-    std::map<int, int> lines_; // statistics lines by the set they were written on
+    std::map<int, int> lines_;             // statistics lines by the set they were written on
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
     bool logging_ = false;
