@@ -29,7 +29,8 @@ std::vector<StochasticsPoint> Stochastics(const std::vector<Bar> &bars)
         }
         const float range = highest - lowest;
         StochasticsPoint &point = points[k];
-        point.k = range == 0.0f ? 0.0f : (bars[k].close - lowest) / range;
+        point.noRange = range == 0.0f;
+        point.k = point.noRange ? 0.0f : (bars[k].close - lowest) / range;
         if (k >= 2) {
             point.d = (point.k + points[k - 1].k + points[k - 2].k) / 3.0f;
             point.slow = (point.d + points[k - 1].d + points[k - 2].d) / 3.0f;
@@ -43,6 +44,18 @@ void FillWarmUp(std::vector<float> &values, std::size_t warmUp)
     if (warmUp >= values.size())
         return;
     std::fill(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(warmUp), values[warmUp]);
+}
+
+void FillNoRange(std::vector<float> &values, const std::vector<bool> &noRange)
+{
+    const auto first = std::find_if(values.begin(), values.end(), [](float v) { return v != 0.0f; });
+    if (first == values.end())
+        return;
+    const float fill = *first;
+    for (std::size_t i = 0; i < values.size() && i < noRange.size(); ++i) {
+        if (noRange[i])
+            values[i] = fill;
+    }
 }
 
 std::vector<float> RelativeStrength(const PeriodPrice &price, int first, int last)

@@ -204,6 +204,41 @@ TEST(Stochastics, WarmUpPointsTakeTheFirstReading)
     }
 }
 
+// A %K over a window without a range is 0 by rule, not a reading: such points take the set's first
+// value other than 0; a reading of 0 over a range stays 0.
+TEST(Stochastics, PointsWithoutARangeTakeTheFirstValueOtherThanZero)
+{
+    const auto s = Stochastics({{5, 5, 5, 5}, {5, 6, 4, 4}, {4, 6, 4, 5}, {5, 5, 5, 5}});
+    const bool noRange[] = {true, false, false, false};
+    for (std::size_t i = 0; i < s.size(); ++i)
+        EXPECT_EQ(s[i].noRange, noRange[i]) << "point " << i + 1;
+    EXPECT_EQ(s[1].k, 0.0f); // a close on the lowest low, with a range
+
+    const struct {
+        const char *what;
+        std::vector<float> values;
+        std::vector<bool> noRange;
+        std::vector<float> filled;
+    } cases[] = {
+        {"a first point without a range",
+         {0.0f, 0.6f, 0.0f, 1.0f},
+         {true, false, false, false},
+         {0.6f, 0.6f, 0.0f, 1.0f}},
+        {"a reading of 0 before the first other value",
+         {0.0f, 0.0f, 0.4f},
+         {true, false, false},
+         {0.4f, 0.0f, 0.4f}},
+        {"a later point without a range", {0.5f, 0.0f, 0.0f}, {false, true, false}, {0.5f, 0.5f, 0.0f}},
+        {"nothing other than 0", {0.0f, 0.0f}, {true, false}, {0.0f, 0.0f}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<float> values = c.values;
+        FillNoRange(values, c.noRange);
+        EXPECT_EQ(values, c.filled);
+    }
+}
+
 TEST(RelativeStrength, SimpleMeansOfFourteenChanges)
 {
     const struct {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace tarvello::test {
 namespace {
@@ -129,9 +130,9 @@ TEST_F(ChartControlTest, WrittenYLabelsLastUntilTheScaleChanges)
     EXPECT_EQ(chart.yLabels(), (QStringList{"$17.00", "$18.25", "$19.50", "$20.75", "$22.00"}));
 }
 
-// Date labels stay within the plot frame's width, the first and the last included, and values at the
-// axis' minimum and maximum (an indicator at 0% or 100%) lie clear of the frame's lines.
-TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
+// Date labels stay within the chart's width, the latest included, and values at the axis' minimum and
+// maximum (an indicator at 0% or 100%) lie clear of the frame's lines.
+TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheChart)
 {
     chart.resize(217, 177);
     chart.set(p::YMin, 0);
@@ -150,10 +151,10 @@ TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
         const QRect frame = chart.plotFrame();
         const auto places = chart.xLabelPlaces();
         ASSERT_FALSE(places.empty());
-        EXPECT_EQ(places.front().point, 1);
+        EXPECT_EQ(places.back().point, (c.points - 1) / c.step * c.step + 1);
         for (const auto &place : places) {
-            EXPECT_GE(place.rect.left(), frame.left()) << "point " << place.point;
-            EXPECT_LE(place.rect.right(), frame.left() + frame.width()) << "point " << place.point;
+            EXPECT_GE(place.rect.left(), 0.0) << "point " << place.point;
+            EXPECT_LE(place.rect.right(), chart.width()) << "point " << place.point;
         }
         for (double bound : {0.0, 1.0}) {
             const double y = chart.yOf(bound);
@@ -167,6 +168,113 @@ TEST_F(ChartControlTest, LabelsAndBoundLinesStayInsideTheFrame)
     const auto places = chart.xLabelPlaces();
     ASSERT_FALSE(places.empty());
     EXPECT_GE(places.front().rect.left(), 0.0);
+}
+
+// Every label the step asks for is drawn inside the chart, apart and in order: an edge label that
+// would run over the frame is moved inward, and its neighbours aside, rather than left out; labels
+// that need more than the frame's width take the chart's. Only labels wider together than the chart
+// are thinned, the latest kept. A label the drawing did not write (before the last plot began, or at
+// a point a lowered count left out) is not drawn.
+TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
+{
+    chart.resize(217, 177);
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 30);
+    chart.set(p::YDivisions, 4);
+    const struct {
+        const char *what;
+        int points, step, firstWritten;
+        std::vector<int> labelled;
+        bool inFrame;
+    } charts[] = {
+        {"thirty Daily days", 30, 7, 1, {1, 8, 15, 22, 29}, false},
+        {"four days", 4, 1, 1, {1, 2, 3, 4}, true},
+        {"six days: wider than the chart under their points", 6, 1, 1, {2, 4, 6}, false},
+        {"eight labels: more than the chart holds", 30, 4, 1, {5, 13, 21, 29}, false},
+        {"five labels crowded on the right half", 59, 6, 30, {37, 55}, false},
+    };
+    for (const auto &c : charts) {
+        SCOPED_TRACE(c.what);
+        chart.set(p::PlotPhase, 9);
+        chart.set(p::PointCount, c.points);
+        chart.set(p::XLabelStep, c.step);
+        for (int k = 1; k <= c.points; ++k)
+            chart.setAt(p::XLabel, k,
+                        k < c.firstWritten ? QString()
+                                           : QStringLiteral("1/%1/1990").arg(k - c.firstWritten + 1));
+        const QRect frame = chart.plotFrame();
+        const auto places = chart.xLabelPlaces();
+        std::vector<int> drawn;
+        for (const auto &place : places)
+            drawn.push_back(place.point);
+        EXPECT_EQ(drawn, c.labelled);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const auto &place = places[i];
+            SCOPED_TRACE(testing::Message() << "point " << place.point);
+            EXPECT_EQ(place.text, chart.getAt(p::XLabel, place.point).toString());
+            EXPECT_GE(place.rect.left(), c.inFrame ? frame.left() : 0);
+            EXPECT_LE(place.rect.right(), c.inFrame ? frame.left() + frame.width() : chart.width());
+            if (i > 0)
+                EXPECT_GE(place.rect.left(), places[i - 1].rect.right() + 1.0);
+            EXPECT_LE(place.rect.left(), chart.xOf(place.point));
+            EXPECT_GE(place.rect.right(), chart.xOf(place.point));
+        }
+    }
+
+    for (int k = 1; k <= 6; ++k)
+        chart.setAt(p::XLabel, k, QStringLiteral("12/%1/1990").arg(k));
+    chart.set(p::PlotPhase, 9); // the next drawing labels only points 4 to 6
+    chart.set(p::PointCount, 3);
+    chart.set(p::PointCount, 6);
+    chart.set(p::XLabelStep, 2);
+    for (int k = 4; k <= 6; ++k)
+        chart.setAt(p::XLabel, k, QStringLiteral("1/%1/1991").arg(k));
+    const auto drawnPoints = [this] {
+        std::vector<int> drawn;
+        for (const auto &place : chart.xLabelPlaces())
+            drawn.push_back(place.point);
+        return drawn;
+    };
+    EXPECT_EQ(drawnPoints(), (std::vector<int>{5}));
+    chart.setAt(p::XLabel, 3, QStringLiteral("1/3/1991"));
+    EXPECT_EQ(drawnPoints(), (std::vector<int>{3, 5}));
+}
+
+// A value with no drawn neighbour is drawn as a dot in its set's colour, and so is a moving average
+// with a single value: every value the drawing wrote can be seen.
+TEST_F(ChartControlTest, ALoneValueIsDrawnAsADot)
+{
+    chart.resize(217, 177);
+    chart.set(p::YMin, 0);
+    chart.set(p::YMax, 100);
+    chart.set(p::PointCount, 7);
+    chart.set(p::SetCount, 2);
+    chart.setAt(p::SetColor, 1, 14);
+    chart.setAt(p::SetColor, 2, 10);
+    chart.set(p::ElementSelect, graph::kMovingAverageElement);
+    chart.set(p::ElementColor, 12);
+    chart.set(p::PlotPhase, 9);
+    const struct {
+        int set, point;
+        float value;
+    } lone[] = {{1, 1, 20.0f}, {1, 7, 80.0f}, {2, 4, 35.0f}};
+    for (const auto &v : lone) {
+        chart.set(p::CurrentSet, v.set);
+        chart.setAt(p::Value, v.point, v.value);
+    }
+    chart.set(p::CurrentSet, 1);
+    chart.setAt(p::Value, 3, 50.0f); // points 3 and 4 make a line, and a moving average of two at 4
+    chart.setAt(p::Value, 4, 70.0f);
+    chart.set(p::MaPeriod, 2);
+    chart.set(p::Lines, graph::kLineMovingAverage);
+    const QImage image = chart.grab().toImage();
+    const auto colourAt = [&](int point, float value) {
+        return QColor(image.pixel(static_cast<int>(chart.xOf(point)), static_cast<int>(chart.yOf(value))));
+    };
+    for (const auto &v : lone)
+        EXPECT_EQ(colourAt(v.point, v.value), chart.setColor(v.set))
+            << "set " << v.set << " point " << v.point;
+    EXPECT_EQ(colourAt(4, 60.0f), chart.elementColor(graph::kMovingAverageElement)) << "moving average";
 }
 
 // The labels are measured in the font they are drawn with, the chart's own: whatever font its window

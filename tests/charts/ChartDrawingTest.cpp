@@ -250,8 +250,9 @@ TEST_F(ChartTest, StochasticsOnAFixedPercentScale)
     }
 }
 
-// A Tick bar closing on its window's lowest low reads 0; only the warm-up points of %D and the slow
-// line (points 1 and 2, never computed) show the first computed reading.
+// A Tick bar closing on its window's lowest low reads 0; the warm-up points of %D and the slow line
+// (points 1 and 2, never computed) show the first computed reading, and a fast %K whose window has no
+// range (tick 1 alone) the first %K other than 0.
 TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
 {
     tickGame(3);
@@ -269,7 +270,8 @@ TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
     ASSERT_EQ(right().number(p::PointCount), 15);
     for (int k = 13; k <= 15; ++k)
         EXPECT_EQ(right().value(1, k), 0.0f) << "fast %K at point " << k;
-    EXPECT_EQ(right().value(1, 1), 0.0f); // tick 1 alone: a range of 0 is a computed 0
+    EXPECT_NE(right().value(1, 2), 0.0f);
+    EXPECT_EQ(right().value(1, 1), right().value(1, 2)) << "tick 1 alone: no range, no reading";
     EXPECT_NE(right().value(2, 3), 0.0f);
     EXPECT_EQ(right().value(2, 1), right().value(2, 3));
     EXPECT_EQ(right().value(2, 2), right().value(2, 3));
@@ -284,6 +286,28 @@ TEST_F(ChartTest, TickStochasticsKeepGenuineZeroReadings)
     for (int s = 1; s <= 2; ++s) {
         EXPECT_EQ(right().value(s, 1), right().value(s, 3)) << "set " << s;
         EXPECT_EQ(right().value(s, 2), right().value(s, 3)) << "set " << s;
+    }
+}
+
+// The first period's price line holds one price, with no neighbour to draw a line to: it shows as a
+// dot in its set's colour, in a Daily and in a Tick game.
+TEST_F(ChartTest, TheFirstPeriodsPriceLineShowsItsPrice)
+{
+    w().mnuGLType[0]->setChecked(false);
+    const struct {
+        const char *game;
+        bool tick;
+        int set;
+    } games[] = {{"Daily", false, 4}, {"Tick", true, 1}};
+    for (const auto &g : games) {
+        SCOPED_TRACE(g.game);
+        g.tick ? tickGame(3) : dailyGame(10);
+        playTo(1);
+        ASSERT_TRUE(left().shows(g.set, 1));
+        const float price = left().value(g.set, 1);
+        const QImage image = left().grab().toImage();
+        const QColor shown(image.pixel(static_cast<int>(left().xOf(1)), static_cast<int>(left().yOf(price))));
+        EXPECT_EQ(shown, left().setColor(g.set));
     }
 }
 

@@ -77,6 +77,31 @@ TEST_F(PlayedCharts, DefinitionsReplotEndsOnTheDayShown)
     EXPECT_EQ(state.book(Instrument::Oil).price, oilClose(3));
 }
 
+// From period 4 on the Definitions replot writes its points after the earlier drawing's: the date
+// labels it did not write are not drawn, so the dates shown ascend and each stands under a bar.
+TEST_F(PlayedCharts, DefinitionsReplotDrawsOnlyItsOwnDateLabels)
+{
+    addPrices();
+    beginOilGame();
+    for (int i = 0; i < 5; ++i)
+        forward();
+    ASSERT_EQ(w().LabelDay->caption(), "Date: 1/30/1991");
+    w().mnuDefinitions[0]->click();
+    const auto places = left().xLabelPlaces();
+    ASSERT_FALSE(places.empty());
+    QDate before;
+    for (const auto &place : places) {
+        SCOPED_TRACE(place.text.toStdString());
+        const QDate date = QDate::fromString(place.text, QStringLiteral("M/d/yyyy"));
+        EXPECT_TRUE(!before.isValid() || date > before);
+        EXPECT_TRUE(left().shows(4, place.point)) << "point " << place.point;
+        before = date;
+    }
+    EXPECT_EQ(places.back().text, "1/30/1991");
+    for (const auto &place : right().xLabelPlaces())
+        EXPECT_EQ(place.text, "1/30/1991") << "point " << place.point; // the replot leaves the rest empty
+}
+
 // The day-by-day plots at the start of a "&Forward" click (what shows while a box of the click is up)
 // add the day the click shows, with its own high and low.
 TEST_F(PlayedCharts, StepPlotsAddTheDayShown)

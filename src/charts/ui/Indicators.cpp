@@ -91,19 +91,27 @@ void DrawStochastics(App &app, PriceSeries &series, ChartControl &chart, int fir
         chart.setAt(p::Value, k, fast ? point.d : point.slow);
     }
     if (!daily) {
-        // Tick lines start at their first reading rather than at 0: %D and the slow line have no
-        // reading at the first two points. %K, computed from the first point on, and the bars of
-        // sets 3 and 4 keep every value, so a close on the window's lowest low still shows 0%.
+        // Tick lines show a value only where there is a reading: %D and the slow line have none at the
+        // first two points, and %K none where its window has no range (tick 1 alone, at the first
+        // point). A close on the window's lowest low is a reading and still shows 0%, and the bars of
+        // sets 3 and 4 keep every value.
+        std::vector<bool> noRange;
+        for (const StochasticsPoint &point : lines)
+            noRange.push_back(point.noRange);
         const int points = chart.number(p::PointCount);
         for (int s = 1; s <= chart.number(p::SetCount); ++s) {
             const bool hasWarmUp = s == 2 || (s == 1 && !fast);
-            if (!hasWarmUp)
+            const bool percentK = s == 1 && fast;
+            if (!hasWarmUp && !percentK)
                 continue;
             chart.set(p::CurrentSet, s);
             std::vector<float> values;
             for (int k = 1; k <= points; ++k)
                 values.push_back(chart.getAt(p::Value, k).toFloat());
-            FillWarmUp(values, kStochasticsWarmUp);
+            if (hasWarmUp)
+                FillWarmUp(values, kStochasticsWarmUp);
+            else
+                FillNoRange(values, noRange);
             for (int k = 1; k <= points; ++k)
                 chart.setAt(p::Value, k, values[static_cast<std::size_t>(k - 1)]);
         }

@@ -33,6 +33,9 @@ const std::map<int32_t, QVariant> kDefaults = {{prop::PointCount, 4},
                                                {prop::MaPeriod, 5},
                                                {prop::YLabelFormat, QStringLiteral("\\$#,##0")}};
 
+// The radius of the dot that shows a value without a drawn neighbour: about twice a line's width.
+constexpr double kDotRadius = 2.0;
+
 bool isSingle(int32_t dispid)
 {
     return dispid == prop::YMax || dispid == prop::YMin;
@@ -61,6 +64,7 @@ void ChartControl::set(int32_t dispid, const QVariant &value)
 {
     if (logging_)
         writes_.push_back({dispid, 0, value});
+    layout_.reset();
     if (dispid == prop::HostWidth) {
         setTwipWidth(static_cast<int>(std::lround(value.toDouble())));
         return;
@@ -107,12 +111,15 @@ void ChartControl::setAt(int32_t dispid, int index, const QVariant &value)
 {
     if (logging_)
         writes_.push_back({dispid, index, value});
+    layout_.reset();
     if (dispid == prop::Value)
         values_[{number(prop::CurrentSet), index}] = {value.toFloat(), ++stamp_};
     else if (dispid == prop::SecondValue)
         indexed_[{dispid, index}] = value.toFloat();
     else
         indexed_[{dispid, index}] = value;
+    if (dispid == prop::XLabel)
+        labelWritten_[index] = ++stamp_;
     askRepaint();
 }
 
@@ -170,20 +177,35 @@ void ChartControl::leaveOut(std::vector<uint64_t> &stamps, int from, int to)
     std::fill(stamps.begin() + to + 1, stamps.begin() + from + 1, now);
 }
 
+bool ChartControl::leftOutSince(const std::vector<uint64_t> &stamps, int n, uint64_t written)
+{
+    return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
+           stamps[static_cast<std::size_t>(n)] > written;
+}
+
+bool ChartControl::writtenByThisDrawing(uint64_t written, int point) const
+{
+    return written > plotBegun_ && !leftOutSince(pointLeftOut_, point, written);
+}
+
 std::optional<float> ChartControl::shownValue(int set, int point) const
 {
     const auto it = values_.find({set, point});
     if (it == values_.end())
         return std::nullopt;
     const uint64_t written = it->second.written;
-    auto leftOutSince = [written](const std::vector<uint64_t> &stamps, int n) {
-        return n >= 0 && static_cast<std::size_t>(n) < stamps.size() &&
-               stamps[static_cast<std::size_t>(n)] > written;
-    };
-    if (written < plotBegun_ || leftOutSince(pointLeftOut_, point) || leftOutSince(setLeftOut_, set) ||
+    if (!writtenByThisDrawing(written, point) || leftOutSince(setLeftOut_, set, written) ||
         !drawn(it->second.value))
         return std::nullopt;
     return it->second.value;
+}
+
+QString ChartControl::shownXLabel(int point) const
+{
+    const auto it = labelWritten_.find(point);
+    if (it == labelWritten_.end() || !writtenByThisDrawing(it->second, point))
+        return {};
+    return getAt(prop::XLabel, point).toString();
 }
 
 bool ChartControl::shows(int set, int point) const
@@ -211,6 +233,11 @@ QColor ChartControl::elementColor(int element) const
 }
 
 QStringList ChartControl::yLabels() const
+{
+    return layout().yTexts;
+}
+
+QStringList ChartControl::writtenYLabels() const
 {
     const int divisions = std::max(1, number(prop::YDivisions));
     const double min = single(prop::YMin);
@@ -250,23 +277,36 @@ QFont ChartControl::labelFont()
 
 QRect ChartControl::plotFrame() const
 {
-    const QFontMetrics metrics(labelFont());
-    int labelWidth = 0;
-    for (const QString &t : yLabels())
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
-    const int lineHeight = metrics.height();
-    const QRect whole = rect();
-    return {whole.left() + labelWidth + 6, whole.top() + lineHeight + 4, whole.width() - labelWidth - 12,
-            whole.height() - 2 * lineHeight - 12};
+    return layout().frame;
 }
 
 QRectF ChartControl::valueArea() const
 {
+    return layout().area;
+}
+
+const ChartControl::Layout &ChartControl::layout() const
+{
+    if (layout_ && layout_->size == size())
+        return *layout_;
+    const QFontMetrics metrics(labelFont());
+    Layout fresh;
+    fresh.size = size();
+    fresh.yTexts = writtenYLabels();
+    for (const QString &t : fresh.yTexts)
+        fresh.yLabelWidth = std::max(fresh.yLabelWidth, metrics.horizontalAdvance(t));
+    fresh.lineHeight = metrics.height();
+    fresh.ascent = metrics.ascent();
+    const QRect whole = rect();
+    fresh.frame = {whole.left() + fresh.yLabelWidth + 6, whole.top() + fresh.lineHeight + 4,
+                   whole.width() - fresh.yLabelWidth - 12, whole.height() - 2 * fresh.lineHeight - 12};
     // The axis runs a few pixels inside the frame, so a line at the axis' minimum or maximum (an
     // indicator at 0% or 100%) is drawn clear of the frame rather than hidden under it.
     constexpr double kInset = 3.0;
-    const QRectF frame = plotFrame();
-    return frame.adjusted(0.0, kInset, 0.0, -kInset);
+    fresh.area = QRectF(fresh.frame).adjusted(0.0, kInset, 0.0, -kInset);
+    fresh.xPlaces = placeXLabels(metrics, fresh.frame, fresh.area);
+    layout_ = std::move(fresh);
+    return *layout_;
 }
 
 double ChartControl::yIn(const QRectF &area, double value) const
@@ -295,31 +335,64 @@ double ChartControl::xOf(int point) const
 
 std::vector<ChartControl::XLabelPlace> ChartControl::xLabelPlaces() const
 {
-    const QFontMetrics metrics(labelFont());
-    const QRect frame = plotFrame();
-    const QRectF area = valueArea();
+    return layout().xPlaces;
+}
+
+std::vector<ChartControl::XLabelPlace>
+ChartControl::placeXLabels(const QFontMetrics &metrics, const QRect &frame, const QRectF &area) const
+{
     const int points = std::max(1, number(prop::PointCount));
     const int labelStep = std::max(1, number(prop::XLabelStep));
-    std::vector<XLabelPlace> places;
-    // Each label is centred under its point but kept within the frame's width (within the chart when
-    // it is wider than the frame); a label that would run into the one before it is left out rather
-    // than drawn over it.
-    double freeFrom = -1e9;
+    std::vector<XLabelPlace> wanted;
     for (int p = 1; p <= points; p += labelStep) {
-        const QString text = getAt(prop::XLabel, p).toString();
+        const QString text = shownXLabel(p);
         if (text.isEmpty())
             continue;
         const int w = metrics.horizontalAdvance(text);
-        const bool fits = w <= frame.width();
-        const double from = fits ? frame.left() : 0.0;
-        const double to = fits ? frame.left() + frame.width() - w : std::max(0, width() - w);
-        const double left = std::clamp(xIn(area, p) - w / 2.0, from, std::max(from, to));
-        if (left < freeFrom)
-            continue;
-        places.push_back({p, text, QRectF(left, frame.bottom() + 4, w, metrics.height())});
-        freeFrom = left + w + 4;
+        wanted.push_back({p, text, QRectF(xIn(area, p) - w / 2.0, frame.bottom() + 4, w, metrics.height())});
     }
-    return places;
+    // Every label of the step is drawn, each centred under its point as far as room allows: the labels
+    // keep a gap between them and stay within the frame's width, or within the chart's when they need
+    // more; an edge label is moved inward and its neighbours aside, but always stays under its point.
+    // Only labels too many to read side by side under their points (wider together than the chart, or
+    // crowded on a few points) are thinned: then every second (third, ...) one is drawn, counted back
+    // from the latest.
+    constexpr double kGap = 4.0, kLeastGap = 1.0;
+    const double frameLeft = frame.left(), frameRight = frame.left() + frame.width();
+    for (std::size_t every = 1; every <= wanted.size(); ++every) {
+        std::vector<XLabelPlace> places;
+        double widths = 0.0;
+        for (std::size_t i = (wanted.size() - 1) % every; i < wanted.size(); i += every) {
+            places.push_back(wanted[i]);
+            widths += wanted[i].rect.width();
+        }
+        const auto gaps = static_cast<double>(places.size() - 1);
+        const bool inFrame = widths + gaps * kGap <= frameRight - frameLeft;
+        const double from = inFrame ? frameLeft : 0.0;
+        const double to = inFrame ? frameRight : width();
+        const double gap = gaps > 0.0 ? std::min(kGap, (to - from - widths) / gaps) : 0.0;
+        if (gap < kLeastGap && places.size() > 1)
+            continue;
+        double freeFrom = from;
+        for (XLabelPlace &place : places) {
+            place.rect.moveLeft(
+                std::clamp(place.rect.left(), freeFrom, std::max(freeFrom, to - place.rect.width())));
+            freeFrom = place.rect.right() + gap;
+        }
+        double freeTo = to;
+        for (auto it = places.rbegin(); it != places.rend(); ++it) {
+            it->rect.moveLeft(std::max(from, std::min(it->rect.right(), freeTo) - it->rect.width()));
+            freeTo = it->rect.left() - gap;
+        }
+        const bool underTheirPoints =
+            std::all_of(places.begin(), places.end(), [&](const XLabelPlace &place) {
+                const double x = xIn(area, place.point);
+                return place.rect.left() <= x && x <= place.rect.right();
+            });
+        if (underTheirPoints || places.size() == 1)
+            return places;
+    }
+    return wanted;
 }
 
 void drawLevelLine(QPainter &painter, double left, double right, double y, const QColor &colour)
@@ -340,19 +413,16 @@ void ChartControl::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect whole = rect();
     painter.fillRect(whole, paletteColor(number(prop::Background)));
-    const QFont font = labelFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    painter.setFont(labelFont());
+    const Layout &measured = layout();
 
     const int points = std::max(1, number(prop::PointCount));
     const int sets = std::max(0, number(prop::SetCount));
-    const QStringList yTexts = yLabels();
-    int labelWidth = 0;
-    for (const QString &t : yTexts)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(t));
-    const int lineHeight = metrics.height();
-    const QRect frame = plotFrame();
-    const QRectF plot = valueArea();
+    const QStringList &yTexts = measured.yTexts;
+    const int labelWidth = measured.yLabelWidth;
+    const int lineHeight = measured.lineHeight;
+    const QRect frame = measured.frame;
+    const QRectF plot = measured.area;
     auto yOf = [this, &plot](double v) { return yIn(plot, v); };
     auto xOf = [this, &plot](int point) { return xIn(plot, point); };
 
@@ -380,8 +450,8 @@ void ChartControl::paintEvent(QPaintEvent *)
     for (int p = 1; p <= points; p += tickStep)
         painter.drawLine(QPointF(xOf(p), frame.bottom()), QPointF(xOf(p), frame.bottom() + 3));
     painter.setPen(elementColor(kLabelElement));
-    for (const XLabelPlace &place : xLabelPlaces())
-        painter.drawText(QPointF(place.rect.left(), place.rect.top() + metrics.ascent()), place.text);
+    for (const XLabelPlace &place : measured.xPlaces)
+        painter.drawText(QPointF(place.rect.left(), place.rect.top() + measured.ascent), place.text);
 
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -409,6 +479,8 @@ void ChartControl::paintEvent(QPaintEvent *)
             out.push_back(shownValue(set, p));
         return out;
     };
+    // A value without a drawn neighbour has no line to show it: it is drawn as a dot instead, so every
+    // value the drawing wrote can be seen (the first period's price, a moving average's first value).
     auto drawLine = [&](const PlottedPoints &line, const QColor &colour) {
         painter.setPen(QPen(colour, 1.3));
         for (std::size_t i = 1; i < line.size(); ++i) {
@@ -416,8 +488,15 @@ void ChartControl::paintEvent(QPaintEvent *)
                 painter.drawLine(QPointF(xOf(static_cast<int>(i)), yOf(*line[i - 1])),
                                  QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])));
         }
-        if (line.size() == 1 && line[0])
-            painter.drawPoint(QPointF(xOf(1), yOf(*line[0])));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const bool lone = line[i] && (i == 0 || !line[i - 1]) && (i + 1 == line.size() || !line[i + 1]);
+            if (lone)
+                painter.drawEllipse(QPointF(xOf(static_cast<int>(i) + 1), yOf(*line[i])), kDotRadius,
+                                    kDotRadius);
+        }
+        painter.setBrush(Qt::NoBrush);
     };
     auto drawLevel = [&](float level, const QColor &colour) {
         painter.setPen(QPen(colour, 1.0, Qt::DashLine));

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 namespace tarvello::graph {
@@ -73,7 +74,7 @@ void drawLevelLine(QPainter &painter, double left, double right, double y, const
 // written reads as the empty marker -500. The chart draws only what the current drawing wrote: a value
 // written before the last plot began (20 := 9, which every reset and redraw writes), or before its
 // point or set last fell outside the point or set count, is read back but not drawn when a count is
-// raised over it again.
+// raised over it again; so is an X label.
 class ChartControl : public forms::ControlWidget<QWidget> {
     Q_OBJECT
 public:
@@ -99,8 +100,8 @@ public:
     QStringList yLabels() const;
 
     // Where the chart draws: the plot frame, the vertical position of a value on the Y axis and the
-    // horizontal one of a point, and the X labels drawn with their places (labels left out because
-    // they would overlap the one before are not listed).
+    // horizontal one of a point, and the X labels drawn with their places: every label of the step
+    // that the current drawing wrote, in the order of their points.
     QRect plotFrame() const;
     double yOf(double value) const;
     double xOf(int point) const;
@@ -133,11 +134,38 @@ private:
     static QFont labelFont();
     // The plot frame less a margin at the top and the bottom: where the Y axis runs.
     QRectF valueArea() const;
+    // The Y label texts from the members: written texts, else the automatic ones.
+    QStringList writtenYLabels() const;
+    // The X labels of the step that the current drawing wrote, placed under the frame.
+    std::vector<XLabelPlace> placeXLabels(const QFontMetrics &metrics, const QRect &frame,
+                                          const QRectF &area) const;
+
+    // What the labels' measures decide: the label texts and their places, the plot frame and the value
+    // area. Measured once per drawing, at the first need after a write (or at a new size), since a
+    // drawing and every repaint after it would otherwise measure each label several times.
+    struct Layout {
+        QSize size;
+        QStringList yTexts;
+        int yLabelWidth = 0;
+        int lineHeight = 0;
+        int ascent = 0;
+        QRect frame;
+        QRectF area;
+        std::vector<XLabelPlace> xPlaces;
+    };
+    const Layout &layout() const;
     double yIn(const QRectF &area, double value) const;
     double xIn(const QRectF &area, int point) const;
     bool drawn(float v) const;
+    // Whether a point (or set) left out by a lowered count since `written`.
+    static bool leftOutSince(const std::vector<uint64_t> &stamps, int n, uint64_t written);
+    // Whether something written at `written` for a point belongs to the current drawing: written after
+    // the last plot began, and the point not left out by a lowered count since.
+    bool writtenByThisDrawing(uint64_t written, int point) const;
     // The value the chart draws at a point of a set, if any (see shows()).
     std::optional<float> shownValue(int set, int point) const;
+    // The X label the chart draws at a point: the text the current drawing wrote, else none.
+    QString shownXLabel(int point) const;
     // A count lowered from `from` to `to`: the points (or sets) it leaves out get the current stamp.
     void leaveOut(std::vector<uint64_t> &stamps, int from, int to);
 
@@ -156,10 +184,12 @@ private:
     uint64_t plotBegun_ = 0;
     std::vector<uint64_t> pointLeftOut_;
     std::vector<uint64_t> setLeftOut_;
-    std::map<int, int> lines_; // statistics lines by the set they were written on
+    std::map<int, uint64_t> labelWritten_; // write order stamp of each point's X label
+    std::map<int, int> lines_;             // statistics lines by the set they were written on
     std::map<int, int> elementColors_;
     std::vector<Write> writes_;
     bool logging_ = false;
+    mutable std::optional<Layout> layout_; // dropped at every write
     // A drawing of the whole chart is already asked for: the game writes hundreds of members a
     // period, and asking again at each costs more than the drawing's own bookkeeping.
     bool repaintAsked_ = false;
