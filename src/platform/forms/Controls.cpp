@@ -412,6 +412,10 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent, const QString &name, const Q
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The scroll bars keep the standard colours, every role of them: in the box's colours their arrows
+    // take the text colour on the style's light bar (yellow on near-white in the dark schemes).
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()})
+        bar->setPalette(standardPalette(*bar));
     setText(text);
     applyColors();
 }
