@@ -81,8 +81,9 @@ int singleDigits(QStringView pattern)
 template <typename T> Decimal scientificDigits(T x, std::optional<int> precision = std::nullopt)
 {
     char buf[800]; // a Double's exact expansion has at most 767 significant digits
-    const auto end = precision ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, *precision).ptr
-                               : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific).ptr;
+    const auto end =
+        precision ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, *precision).ptr
+                  : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific).ptr;
     const std::string_view text(buf, end - buf);
     const auto e = text.find('e');
     Decimal d;

@@ -337,7 +337,8 @@ TEST_F(EndCommand, PlayAgainWithAReportOpenGivesTheChartsBack)
             beginNewGame({level, Month});
             ASSERT_EQ(w().cboCommodity->visible(), expert);
             forward();
-            placeOrder(expert ? std::optional(Instrument::Oil) : std::nullopt, OrderSide::Buy, QStringLiteral("1"));
+            placeOrder(expert ? std::optional(Instrument::Oil) : std::nullopt, OrderSide::Buy,
+                       QStringLiteral("1"));
             w().btnTradeHist->click();
             ASSERT_TRUE(w().TradeGrid->visible());
             ASSERT_FALSE(w().mnuGraphOpt->enabled() || w().mnuGraphType->enabled());

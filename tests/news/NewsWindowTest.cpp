@@ -69,7 +69,8 @@ TEST_F(NewsWindow, ColoursFollowTheScreenSchemeAtEveryShow)
 // the standard ones, so its arrows stand out in every scheme.
 TEST_F(NewsWindow, TheTextBoxScrollBarStaysLegibleInEveryScheme)
 {
-    const QString story = QStringLiteral("Traders weighed the report against the week's other figures. ").repeated(40);
+    const QString story =
+        QStringLiteral("Traders weighed the report against the week's other figures. ").repeated(40);
     for (const forms::VbColor scheme : {forms::VbColor(0x000000), kGray, forms::VbColor(0xFFFFFF)}) {
         SCOPED_TRACE(scheme);
         w().setBackColor(scheme);

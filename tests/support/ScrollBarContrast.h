@@ -37,9 +37,9 @@ inline double arrowContrast(QScrollBar &bar)
     for (int y = kEdge; y < side - kEdge; ++y)
         for (int x = kEdge; x < side - kEdge; ++x)
             ++counts[image.pixel(x, y) | 0xFF000000u];
-    const QRgb back =
-        std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })
-            ->first;
+    const QRgb back = std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) {
+                          return a.second < b.second;
+                      })->first;
     double best = 1.0;
     for (const auto &[colour, count] : counts)
         best = std::max(best, contrast(colour, back));
