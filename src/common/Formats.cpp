@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace tarvello::vb {
 
@@ -74,25 +75,46 @@ int singleDigits(QStringView pattern)
     return pattern.trimmed().isEmpty() ? kSingleGeneral : kSingleShortest;
 }
 
-// The shortest decimal that reads back as the same Single or Double, then cut to `significant`
-// digits half away from zero, so the Single 110.15625 cut to 7 is 110.1563. to_chars ignores the
-// locale that Qt installs, so the point is always ".".
-template <typename T> Decimal toDecimal(T x, int significant)
+// The digits and the point of a positive value written by to_chars in scientific form ("d.ddde±x"):
+// its shortest form, or `precision` digits after the first. to_chars ignores the locale that Qt
+// installs, so the point is always ".".
+template <typename T> Decimal scientificDigits(T x, std::optional<int> precision = std::nullopt)
 {
-    Decimal d;
-    if (x == 0 || !std::isfinite(x))
-        return d;
-    char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific).ptr;
+    char buf[800]; // a Double's exact expansion has at most 767 significant digits
+    const auto end =
+        precision ? std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, *precision).ptr
+                  : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific).ptr;
     const std::string_view text(buf, end - buf);
     const auto e = text.find('e');
+    Decimal d;
     for (char c : text.substr(0, e))
         if (c != '.')
             d.digits += c;
     int exponent = 0;
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), end, exponent);
-    d.negative = x < 0;
     d.point = exponent + 1;
+    return d;
+}
+
+// A value's decimal cut to `significant` digits half away from zero. A Single starts from its
+// shortest form (the shortest decimal that reads back as the same Single), so the Single 110.15625 cut
+// to 7 is 110.1563. A Double's digits are rounded once, from its exact value: -0.87999999999999545
+// is -0.8799999999999954525…, which is -0.879999999999995 at 15 digits.
+template <typename T> Decimal toDecimal(T x, int significant)
+{
+    if (x == 0 || !std::isfinite(x))
+        return {};
+    Decimal d;
+    if constexpr (std::is_same_v<T, double>) {
+        // Two digits more, rounded from the exact value, decide the cut, unless they read "50": the
+        // exact value may lie either side of the half, and only its whole expansion tells.
+        d = scientificDigits(std::fabs(x), significant + 1);
+        if (d.digits.compare(significant, 2, "50") == 0)
+            d = scientificDigits(std::fabs(x), 766);
+    } else {
+        d = scientificDigits(std::fabs(x));
+    }
+    d.negative = x < 0;
     trimZeros(d);
     roundTo(d, significant - d.point);
     return d;

@@ -16,8 +16,8 @@ namespace tarvello::vb {
 //               "#,##0.#####", "#,###.0##", "#,###.###0", "#,###.#0#####", "#.###", ...
 // Rounding is half away from zero on the decimal value: a Single is first taken to its shortest
 // decimal form (the shortest text that reads back as the same Single, so 100951.25 stays 100951.25),
-// a Double to its 15-digit form, and that decimal is rounded. Only the general text (an empty
-// pattern) cuts a Single to 7 digits.
+// a Double to its 15 digits rounded from its exact value, and that decimal is rounded. Only the
+// general text (an empty pattern) cuts a Single to 7 digits.
 QString format(double value, QStringView pattern);
 QString format(float value, QStringView pattern);
 // Named formats also cover "fixed" (no separators, two decimals) and, for day serials, "short date"

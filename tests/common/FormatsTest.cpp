@@ -116,6 +116,10 @@ TEST(Formats, DigitPatterns)
         {-5, false, u"$#,##0", u"-$5"},
         {0.5, false, u"0.0\"%\"", u"0.5%"}, // a quoted "%" is only text
         {20.5, true, u"", u"20.5"},         // no pattern: the general text
+        {579.25 - 580.13, false, u"", u"-0.879999999999995"},
+        // A pattern rounds a Double's 15-digit form, itself rounded from the exact value.
+        {579.25 - 580.13, false, u"#,##0.###############", u"-0.879999999999995"},
+        {2.0000000000000049, false, u"#,##0.##############", u"2."},
     });
     // Whole numbers of any width format without a cast at the call.
     EXPECT_EQ(format(int16_t(-1234), u"#,##0"), u"-1,234");
@@ -190,6 +194,14 @@ TEST(Formats, GeneralNumberText)
         {0.00001, false, u"0.00001"},
         {1e16, false, u"1E+16"},
         {-1.5e-7, false, u"-1.5E-07"},
+        // A Double's 15 digits are rounded once, from its exact value: rounding its shortest form
+        // (-0.87999999999999545, 2.000000000000005) again would carry a digit that is not there.
+        {579.25 - 580.13, false, u"-0.879999999999995"},    // -0.8799999999999954525…
+        {2.0000000000000049, false, u"2"},                  // 2.0000000000000048849…
+        {1.0000000000000051, false, u"1.00000000000001"},   // 1.0000000000000051070…
+        {123456.78901234549, false, u"123456.789012345"},   // 123456.7890123454853…
+        {1000000000000005, false, u"1.00000000000001E+15"}, // an exact half goes away from zero
+        {-1000000000000005, false, u"-1.00000000000001E+15"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.value);
@@ -239,6 +251,7 @@ TEST(Formats, RoundingByFormatAndReadBack)
     EXPECT_EQ(roundFormat((99.53 - 99.50) * 1000, u"#,###.0##"), 30.0);
     EXPECT_EQ(roundFormat(0.0f, u"#.###"), 0.0);
     EXPECT_EQ(roundFormat(1234567.0, u"standard"), 1234567.0);
+    EXPECT_EQ(roundFormat(2.0000000000000049, u"#,##0.##############"), 2.0); // one rounding, as shown
     // The rating's gain is a Single rounded to four places and must land on the Single band edge.
     EXPECT_EQ(static_cast<float>(roundFormat(10004.0f / 100000.0f, u"#,###.###0")), 0.1f);
     // Gold: a price difference rounded to cents gives whole dollars per contract.

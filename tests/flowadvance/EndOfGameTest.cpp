@@ -3,6 +3,8 @@
 #include "flow/ui/EndOfGame.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace tarvello::test {
 namespace {
@@ -300,9 +302,11 @@ TEST_F(EndCommand, PlayAgainBeforeAnyGameIsANewGame)
     }
 }
 
-// "&Play Again" with a history report open, from either summary window: the charts come back with
-// the instrument list and the chart menus, as a new game at Expert has them.
-TEST_F(EndCommand, PlayAgainWithAReportOpenShowsTheInstrumentList)
+// "&Play Again" with a history report open, from either summary window and from the one Game >
+// "&Restart" leaves up, at both levels: the charts come back with the chart menus the report switched
+// off, as closing the report gives them back, and at Expert with the instrument list, as a new game
+// has them.
+TEST_F(EndCommand, PlayAgainWithAReportOpenGivesTheChartsBack)
 {
     addDailyCloses(fixture, dailyDays());
     const struct {
@@ -320,24 +324,32 @@ TEST_F(EndCommand, PlayAgainWithAReportOpenShowsTheInstrumentList)
              host.answerNext(ScriptedModalHost::click(QStringLiteral("btnPlayAgain")));
              forms.get<frmGameOver>().showModal(&w());
          }},
+        {"Game > Restart",
+         [this] {
+             w().mnuNewGame->click();
+             forms.get<frmEndofGame>().btnRestartGame->click();
+         }},
     };
-    for (const auto &way : ways) {
-        SCOPED_TRACE(way.window);
-        beginNewGame({Month});
-        ASSERT_TRUE(w().cboCommodity->visible());
-        forward();
-        placeOrder(Instrument::Oil, OrderSide::Buy, QStringLiteral("2"));
-        w().btnTradeHist->click();
-        ASSERT_TRUE(w().TradeGrid->visible());
-        ASSERT_FALSE(w().cboCommodity->visible());
+    for (const GameOption level : {Expert, Novice}) {
+        const bool expert = level == Expert;
+        for (const auto &way : ways) {
+            SCOPED_TRACE(std::string(way.window) + (expert ? " Expert" : " Novice"));
+            beginNewGame({level, Month});
+            ASSERT_EQ(w().cboCommodity->visible(), expert);
+            forward();
+            placeOrder(expert ? std::optional(Instrument::Oil) : std::nullopt, OrderSide::Buy,
+                       QStringLiteral("1"));
+            w().btnTradeHist->click();
+            ASSERT_TRUE(w().TradeGrid->visible());
+            ASSERT_FALSE(w().mnuGraphOpt->enabled() || w().mnuGraphType->enabled());
 
-        way.playAgain();
-        EXPECT_EQ(host.shows().back().form, way.window);
-        EXPECT_EQ(state.clock.tradeDay, 0);
-        EXPECT_FALSE(w().TradeGrid->visible());
-        EXPECT_TRUE(w().GraphLeft->visible() && w().GraphRight->visible());
-        EXPECT_TRUE(w().cboCommodity->visible());
-        EXPECT_TRUE(w().mnuGraphOpt->enabled() && w().mnuGraphType->enabled());
+            way.playAgain();
+            EXPECT_EQ(state.clock.tradeDay, 0);
+            EXPECT_FALSE(w().TradeGrid->visible());
+            EXPECT_TRUE(w().GraphLeft->visible());
+            EXPECT_EQ(w().cboCommodity->visible(), expert);
+            EXPECT_TRUE(w().mnuGraphOpt->enabled() && w().mnuGraphType->enabled());
+        }
     }
 }
 

@@ -132,5 +132,43 @@ TEST(TextControls, OnlyAWordWiderThanTheLabelIsBroken)
     }
 }
 
+// A word is broken at the edge only in a label with room for another line, where its pieces show: a
+// figure too wide for a one-line label of the account panel keeps its last digits on the line they
+// belong to, and a label that grows with its caption or scrolls always has that room.
+TEST(TextControls, OnlyALabelWithRoomForAnotherLineBreaksAWord)
+{
+    Form form(QStringLiteral("frmTest"), 9000, 4000);
+    const FontSpec font{QStringLiteral("MS Sans Serif"), 8.25f, true};
+    const QString figure = QStringLiteral("1,644,515,800.00");
+    const int past = static_cast<int>(std::floor(QFontMetricsF(toQFont(font)).horizontalAdvance(figure)));
+    const struct {
+        const char *what;
+        int heightTwips;
+        bool autoSize;
+        bool scrolls;
+        bool broken;
+    } cases[] = {
+        {"a value of the account panel", 255, false, false, false},
+        {"the score", 360, false, false, false},
+        {"two lines", 615, false, false, true},
+        {"one line, auto-sized", 255, true, false, true},
+        {"one line, scrolling", 255, false, true, true},
+        {"back to one line", 255, false, false, false},
+    };
+    Label label(form.client(), QStringLiteral("lbl"));
+    label.setFontSpec(font);
+    label.setJustify(Justify::Right);
+    label.setCaption(figure);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        label.setScrolls(c.scrolls);
+        label.setAutoSize(c.autoSize);
+        label.setTwipRect({1440, 1920, pixelsToTwips(past), c.heightTwips});
+        EXPECT_EQ(label.text().contains(QChar(0x200B)), c.broken) << label.text().toStdString();
+        QString joined = label.text();
+        EXPECT_EQ(joined.remove(QChar(0x200B)), figure);
+    }
+}
+
 } // namespace
 } // namespace tarvello::forms

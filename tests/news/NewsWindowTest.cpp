@@ -5,6 +5,7 @@
 #include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsReports.h"
 #include "support/FixtureDb.h"
+#include "support/ScrollBarContrast.h"
 #include "windows/NewsWindow.h"
 
 #include <QScrollBar>
@@ -61,6 +62,28 @@ TEST_F(NewsWindow, ColoursFollowTheScreenSchemeAtEveryShow)
             EXPECT_EQ(shown.control(QLatin1String(area)).backColor, c.back) << area;
             EXPECT_EQ(shown.control(QLatin1String(area)).foreColor, c.text) << area;
         }
+    }
+}
+
+// The text box takes the window's colours, yellow on dark red in the dark schemes; its scroll bar keeps
+// the standard ones, so its arrows stand out in every scheme.
+TEST_F(NewsWindow, TheTextBoxScrollBarStaysLegibleInEveryScheme)
+{
+    const QString story =
+        QStringLiteral("Traders weighed the report against the week's other figures. ").repeated(40);
+    for (const forms::VbColor scheme : {forms::VbColor(0x000000), kGray, forms::VbColor(0xFFFFFF)}) {
+        SCOPED_TRACE(scheme);
+        w().setBackColor(scheme);
+        ApplyNewsLayout(news(), NewsLayoutFor(story.size()));
+        double arrows = 0;
+        host.answerNext([&](forms::Form &form) {
+            arrows = arrowContrast(*news().txtNewsDisplay->verticalScrollBar());
+            form.click();
+        });
+        ShowNewsText(app, QStringLiteral("Caption"), story);
+        ASSERT_TRUE(news().txtNewsDisplay->visible());
+        EXPECT_EQ(news().txtNewsDisplay->foreColor(), scheme == 0xFFFFFF ? 0x000000 : kYellow);
+        EXPECT_GE(arrows, 3.0);
     }
 }
 

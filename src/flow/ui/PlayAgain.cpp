@@ -73,12 +73,12 @@ void showMarketLabels(Halvern &w, Level level)
 
 // The charts come back in place of a report grid that may be open. Out of the news history they also
 // get back the width ShowGraphs gives them, where it differs: the left chart at Novice, the right one
-// otherwise. At Expert the chart menus the report switched off come back, as closing the report gives
-// them back.
+// otherwise. The chart menus the report switched off come back at both levels, as closing the report
+// gives them back.
 void closeReports(Halvern &w, Level level)
 {
     const bool novice = level == Level::Novice;
-    if ((w.LabelTH->visible() || w.LabelNH->visible()) && level == Level::Expert) {
+    if (w.LabelTH->visible() || w.LabelNH->visible()) {
         w.mnuGraphOpt->setEnabled(true);
         w.mnuGraphType->setEnabled(true);
     }

@@ -169,7 +169,7 @@ void Label::layOutNow()
     layoutPending_ = false;
     const QString lines = displayLineBreaks(caption_);
     const int width = textWidth();
-    QString shown = breakLongWords(lines, font(), width);
+    QString shown = hasRoomForAnotherLine() ? breakLongWords(lines, font(), width) : lines;
     if (scrollBar_) {
         const int height = twipsToPixels(twipHeight());
         const bool scroll = width > 0 && wrappedHeight(font(), shown, width, alignment()) > height;
@@ -186,6 +186,17 @@ void Label::layOutNow()
     }
     if (shown != QLabel::text())
         QLabel::setText(shown);
+}
+
+// A word's pieces after a break show only in a label that grows with its caption, scrolls, or is taller
+// than two lines; a label for one line keeps its caption on that line. The figures of the account
+// panel are one line tall, the score no more than two.
+bool Label::hasRoomForAnotherLine() const
+{
+    if (autoSize_ || scrollBar_)
+        return true;
+    const QFontMetrics metrics(font());
+    return twipsToPixels(twipHeight()) > metrics.height() + metrics.lineSpacing();
 }
 
 void Label::setScrolls(bool scrolls)
@@ -219,7 +230,10 @@ void Label::setOpaque(bool opaque)
 
 void Label::setAutoSize(bool autoSize)
 {
-    autoSize_ = autoSize;
+    if (autoSize != autoSize_) {
+        autoSize_ = autoSize;
+        layOutCaption(); // whether words break follows the label's height, or its caption's
+    }
     fitHeight();
 }
 
@@ -413,6 +427,10 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent, const QString &name, const Q
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The scroll bars keep the standard colours, every role of them: in the box's colours their arrows
+    // take the text colour on the style's light bar (yellow on near-white in the dark schemes).
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()})
+        bar->setPalette(standardPalette(*bar));
     setText(text);
     applyColors();
 }

@@ -69,6 +69,7 @@ private:
     void layOutNow();
     void fitHeight();
     int textWidth() const;
+    bool hasRoomForAnotherLine() const;
 
     QString caption_;
     bool layoutPending_ = false;

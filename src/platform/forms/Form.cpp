@@ -1,9 +1,11 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/FormRegistry.h"
+#include "platform/forms/FramePlacement.h"
 #include "platform/forms/MenuItem.h"
 #include "platform/forms/ModalHost.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -20,54 +22,112 @@ namespace {
 
 // Left and Top place the outer frame. A window manager frames a window only once it is mapped, and a
 // native window made before it was placed keeps its client area where it was put: on X11 the title
-// bar and close box then lie above the screen's edge. Until the window shows on screen its frame is
-// placed once more, at the first paint, when the frame is known.
-class FramePlacement final : public QObject {
+// bar and close box then lie above the screen's edge. Until the window manager has reported the frame,
+// the frame is placed again whenever the window system tells something new of the window: at its
+// show, moves and paints, and at any event of the window system (the report itself may come without a
+// move or a paint).
+class FramePlacement final : public QObject, public QAbstractNativeEventFilter, public FrameReport {
 public:
-    FramePlacement(Form &form, QPoint at) : QObject(&form), window_(form), client_(*form.client()), at_(at)
+    FramePlacement(Form &form, QPoint at)
+        : QObject(&form), window_(form), client_(*form.client()), placer_(at)
     {
+        window_.installEventFilter(this);
         client_.installEventFilter(this);
     }
-    bool pending() const { return pending_; }
-    void setTarget(QPoint at) { at_ = at; }
+    ~FramePlacement() override
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
+    }
+    bool pending() const { return placer_.pending(); }
+    void setTarget(QPoint at) { placer_.setTarget(at); }
+
+    bool shown() const override
+    {
+        const QWindow *handle = window_.windowHandle();
+        return handle && handle->isExposed();
+    }
+    std::optional<QPoint> framePosition() const override
+    {
+        const QWindow *handle = window_.windowHandle();
+        if (!handle || handle->frameMargins().isNull())
+            return std::nullopt;
+        return handle->framePosition();
+    }
+    // The client area goes where the frame just reported puts it. The widget's own copy of the frame
+    // may be older, and its geometry is what Qt sends again at the next change of size.
+    void moveFrame(QPoint at) override
+    {
+        const QMargins frame = window_.windowHandle()->frameMargins();
+        window_.setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window_.size()));
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint || watched != &client_)
-            return false;
-        const QWindow *handle = window_.windowHandle();
-        if (handle && handle->isExposed()) {
-            if (handle->framePosition() != at_)
-                window_.move(at_);
-            client_.removeEventFilter(this);
-            pending_ = false;
-            deleteLater();
+        const bool news = watched == &client_
+                              ? event->type() == QEvent::Paint
+                              : event->type() == QEvent::Show || event->type() == QEvent::Move;
+        if (news)
+            update();
+        return false;
+    }
+    bool nativeEventFilter(const QByteArray &, void *, qintptr *) override
+    {
+        // Looked at once the event has been taken in, and once for a run of events.
+        if (!updateQueued_) {
+            updateQueued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    updateQueued_ = false;
+                    update();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
+    void update()
+    {
+        if (!placer_.pending())
+            return;
+        placer_.update(*this);
+        if (!placer_.pending()) {
+            window_.removeEventFilter(this);
+            client_.removeEventFilter(this);
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+            deleteLater();
+        } else if (shown() && !watchingWindowSystem_) {
+            // Only a window on screen waits for its frame; a hidden one would only wake at every event.
+            watchingWindowSystem_ = true;
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        }
+    }
+
     QWidget &window_;
     QWidget &client_;
-    QPoint at_;
-    bool pending_ = true;
+    FramePlacer placer_;
+    bool updateQueued_ = false;
+    bool watchingWindowSystem_ = false;
 };
 
 void placeFrame(Form &form, QPoint at)
 {
-    // Before the native window exists a top-level's position is its frame's; once it is exposed the
-    // frame is known. Either way move() places the frame; in between it may not, so it is done again.
+    // Before the native window exists a top-level's position is its frame's; once the window manager
+    // has reported the frame it is known. Either way move() places the frame; in between it may not,
+    // so it is done again.
     form.move(at);
-    const QWindow *window = form.windowHandle();
-    if (window && window->isExposed())
-        return;
     for (QObject *child : form.children()) {
         if (auto *placement = dynamic_cast<FramePlacement *>(child); placement && placement->pending()) {
             placement->setTarget(at);
             return;
         }
     }
+    const QWindow *window = form.windowHandle();
+    if (window && window->isExposed() && !window->frameMargins().isNull())
+        return;
     new FramePlacement(form, at);
 }
 
