@@ -3,10 +3,8 @@
 #include "platform/forms/ModalHost.h"
 #include "support/ScriptedModalHost.h"
 
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -148,34 +146,6 @@ TEST_F(Registry, PaintRunsAfterThePaintingOncePerBatch)
     QCoreApplication::processEvents();
     EXPECT_EQ(paints, 1);
     sample.setVisible(false);
-}
-
-// Runs events until the window's drawing surface has the window's size, as it has once drawn.
-bool drawnInFull(QWidget &window)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (window.backingStore() && window.backingStore()->size() == window.size())
-            return true;
-        QCoreApplication::processEvents();
-    }
-    return false;
-}
-
-// An unloaded window gives its drawing surface back at once, though the window object itself goes
-// only later; shown again before it goes, it gets a surface of its size again.
-TEST_F(Registry, AnUnloadedWindowGivesItsDrawingSurfaceBack)
-{
-    const QPointer<frmSample> sample(&forms.get<frmSample>());
-    sample->showModeless();
-    ASSERT_TRUE(drawnInFull(*sample));
-
-    EXPECT_TRUE(forms.unload<frmSample>());
-    ASSERT_TRUE(sample);
-    EXPECT_TRUE(sample->backingStore()->size().isEmpty());
-
-    sample->QWidget::show();
-    EXPECT_TRUE(drawnInFull(*sample));
-    sample->QWidget::hide();
 }
 
 TEST_F(Registry, TheOuterSizeIsTheClientAreaAndTheFrame)

@@ -6,7 +6,6 @@
 #include "platform/forms/ModalHost.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -347,20 +346,10 @@ bool Form::unload()
         return false;
     loaded_ = false;
     setVisible(false);
-    releaseSurface();
     emit hiddenOrUnloaded();
     if (registry_)
         registry_->release(*this);
     return true;
-}
-
-void Form::releaseSurface()
-{
-    // The window object itself goes later, once no event of its is being handled; its drawing surface,
-    // the largest block it holds, can go now, so that the next window drawn reuses the memory. Qt
-    // sizes the surface again should the window be drawn once more.
-    if (QBackingStore *surface = backingStore())
-        surface->resize(QSize());
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -125,7 +125,6 @@ private:
     void runLoad();
     void runActivate();
     void resizeClient(int widthTwips, int heightTwips);
-    void releaseSurface();
 
     FormRegistry *registry_ = nullptr;
     QVBoxLayout *layout_;
