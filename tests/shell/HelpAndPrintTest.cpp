@@ -104,9 +104,11 @@ TEST(HelpWindow, ShowsPagesByNumberAndCloses)
     viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTENTS, 0);
     EXPECT_EQ(viewer.shownContext(), 0);
     // The contents page links every topic.
-    for (const help::HelpPage &page : help::helpPages())
-        if (page.context != 0)
+    for (const help::HelpPage &page : help::helpPages()) {
+        if (page.context != 0) {
             EXPECT_TRUE(help::findHelpPage(0)->html.contains(QStringLiteral("topic:%1").arg(page.context)));
+        }
+    }
 
     viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, 41067);
     EXPECT_EQ(viewer.shownContext(), -1);
