@@ -12,7 +12,7 @@ class QUrl;
 
 namespace tarvello::help {
 
-// The help commands the game sends, with the values the old help engine gave them.
+// The help commands the game sends: a page by its context number, the end of help, the contents.
 enum HelpCommand : uint32_t { HELP_CONTEXT = 1, HELP_QUIT = 2, HELP_CONTENTS = 3 };
 
 // One page of the game's own help, found by its context number; the contents page has number 0.
