@@ -49,7 +49,7 @@ public:
 
 private:
     // The ledger's rounding of a price or a price difference. Four instruments work in Single, so
-    // their values are narrowed first, as a Single variable would hold them.
+    // their values are narrowed to a Single first.
     double rounded(double value) const
     {
         if (m_rules.doublePrice)

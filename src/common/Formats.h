@@ -10,7 +10,7 @@ namespace tarvello::vb {
 // The named number formats and format patterns the game shows amounts in, with fixed US conventions
 // ("," thousands, "." decimals) whatever the machine's locale. Names are case-insensitive:
 //   "standard"  1234.5 -> "1,234.50", -0.5 -> "-0.50"
-//   "currency"  1234.5 -> "$1,234.50", -1234.5 -> "($1,234.50)" (used to round to cents and read back)
+//   "currency"  1234.5 -> "$1,234.50", -1234.5 -> "($1,234.50)" (amounts are rounded to cents through it)
 //   "percent"   0.0525 -> "5.25%"
 //   patterns    "#,##0", "#,###", "#,###.#0", "#,##.#0##", "#,###.#####", "#,###.######", "#,###.#0##",
 //               "#,##0.#####", "#,###.0##", "#,###.###0", "#,###.#0#####", "#.###", ...

@@ -13,7 +13,7 @@ int16_t CInt(double x);
 int32_t CLng(double x);
 // Narrow a Double to a Single, as a Single variable stores it.
 inline float toSingle(double x) { return static_cast<float>(x); }
-// VB's Mod on whole numbers: the sign follows the dividend (-7 Mod 6 = -1).
+// Mod on whole numbers: the sign follows the dividend (-7 Mod 6 = -1).
 int32_t Mod(int32_t a, int32_t b);
 
 } // namespace tarvello::vb

@@ -15,8 +15,8 @@ struct AccountState {
     double marginRequirementTotal = 0.0;
     double marginExcess = 0.0;     // account value minus the margin counted, to two decimals
     double marginCallAmount = 0.0; // the size of a negative margin excess, else 0
-    // Fills in this game. Wider than the 16 bits the figure once had, because the trade history now
-    // grows with the game instead of stopping at 10,000 trades.
+    // Fills in this game. 32 bits, because the trade history grows with the game and a long game can
+    // hold more fills than 16 bits count.
     int32_t totalTrades = 0;
     float totalCommissions = 0.0f; // 20 dollars per fill in an Expert game
 };

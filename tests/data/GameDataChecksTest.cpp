@@ -129,8 +129,9 @@ TEST(CheckGameData, TheInstrumentsOfTheLevel)
         ASSERT_TRUE(LoadGameData(state, hooks).ok());
         const db::Status checked = CheckGameData(state);
         EXPECT_EQ(checked.ok(), c.ok) << checked.description().toStdString();
-        if (!c.ok)
+        if (!c.ok) {
             EXPECT_TRUE(checked.description().contains(QStringLiteral("(CommodityID %1)").arg(c.missing)));
+        }
         CloseDatabase(state.priceDatabase);
     }
 }

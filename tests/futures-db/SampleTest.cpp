@@ -175,7 +175,7 @@ TEST(Sample, OneBackgroundStoryPerInstrumentAndYearAndTheDisclaimer)
         EXPECT_GE(d.year(), 1983);
         EXPECT_LE(d.year(), 1997);
         EXPECT_GE(s.news.size(), 600u);
-        // A story looks back on its year's predecessor, never ahead at its own year's prices.
+        // A story looks back on the year before its own, never ahead at its own year's prices.
         EXPECT_EQ(s.news.find("During " + std::to_string(d.year()) + " "), std::string::npos);
     }
     EXPECT_EQ(keys.size(), 15u * kInstrumentCount + 1);

@@ -102,10 +102,11 @@ TEST_F(NotificationBox, SizesItselfToTheMessage)
         EXPECT_EQ(shown.rect.height, c.height);
         EXPECT_EQ(okay.rect.top, c.okayTop);
         EXPECT_EQ(okay.rect.left, std::lround((c.labelWidth + 300) / 2.0 - 486));
-        if (c.lines == 1)
+        if (c.lines == 1) {
             EXPECT_EQ(label.rect.height, oneLine); // the measured width holds the text on one line
-        else if (c.lines > 1)
+        } else if (c.lines > 1) {
             EXPECT_GE(label.rect.height, c.lines * oneLine - 30);
+        }
         EXPECT_LE(label.rect.top + label.rect.height, okay.rect.top);
     }
 }

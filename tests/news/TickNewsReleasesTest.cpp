@@ -121,8 +121,9 @@ TEST_F(TickNewsReleases, TheStoryLengthPicksTheWindowHeightAndTheTextArea)
         EXPECT_EQ(shown.rect.height, cases[i].height) << cases[i].length;
         EXPECT_EQ(shown.control(QStringLiteral("Labelnews")).visible, cases[i].inLabel) << cases[i].length;
         EXPECT_EQ(shown.control(QStringLiteral("txtNewsDisplay")).visible, !cases[i].inLabel);
-        if (cases[i].inLabel)
+        if (cases[i].inLabel) {
             EXPECT_EQ(shown.text(QStringLiteral("Labelnews")).size(), cases[i].length);
+        }
     }
     // Afterwards the window is back as its other users expect it.
     const frmNewsDisplay &news = forms.get<frmNewsDisplay>();
@@ -186,16 +187,16 @@ TEST_F(TickNewsReleases, TheLastPeriodDoesNotShowTheLastTradingTimeAgain)
 
 TEST_F(TickNewsReleases, TheListGrowsPastFiveHundredReleases)
 {
-    // The original list held 500 releases and wrote past its end on the 501st.
-    constexpr int kOldCapacity = 500;
+    // Five hundred releases are listed already; the next one still goes in, at the end.
+    constexpr int kListed = 500;
     db.addNewsRelease(kDay, QTime(8, 30), QStringLiteral("Jobs:"), QStringLiteral("Story."));
     openDatabase();
-    for (int i = 0; i < kOldCapacity; ++i)
+    for (int i = 0; i < kListed; ++i)
         RecordNewsItem(state.news.newsItems, 0.0, 0.0, QStringLiteral("Old:"), QString());
 
     EXPECT_EQ(releasesAt(QStringLiteral("9:00 am")).size(), 1);
-    ASSERT_EQ(state.news.newsItems.size(), static_cast<size_t>(kOldCapacity + 1));
-    EXPECT_EQ(state.news.newsItems.back().ItemNumber, kOldCapacity + 1);
+    ASSERT_EQ(state.news.newsItems.size(), static_cast<size_t>(kListed + 1));
+    EXPECT_EQ(state.news.newsItems.back().ItemNumber, kListed + 1);
     EXPECT_EQ(state.news.newsItems.back().Title, "Jobs:");
 }
 

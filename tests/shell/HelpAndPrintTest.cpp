@@ -25,7 +25,7 @@ struct HelpCall {
 class RecordingHelp final : public help::HelpViewer {
 public:
     explicit RecordingHelp(Halvern *&w) : w_(w) {}
-    void winHelp(QWidget *, const QString &, uint32_t command, int32_t data) override
+    void helpCommand(QWidget *, const QString &, uint32_t command, int32_t data) override
     {
         calls.push_back({command, data, w_->enabled(), w_->mnuGame->enabled()});
     }
@@ -90,29 +90,31 @@ TEST_F(HelpTest, EconomicCalendarDisablesNothingAndEnablesBoth)
 TEST(HelpWindow, ShowsPagesByNumberAndCloses)
 {
     help::HelpWindow viewer(help::helpPages());
-    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_QUIT, 0); // nothing open: nothing happens
+    viewer.helpCommand(nullptr, QStringLiteral("zelk.hlp"), help::HELP_QUIT, 0); // nothing open: nothing happens
     EXPECT_FALSE(viewer.isOpen());
 
     for (int32_t context : {1003, 1004, 1006, 1007, 1009, 1012}) {
         SCOPED_TRACE(context);
         ASSERT_NE(help::findHelpPage(context), nullptr);
-        viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, context);
+        viewer.helpCommand(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, context);
         EXPECT_TRUE(viewer.isOpen());
         EXPECT_EQ(viewer.shownContext(), context);
         EXPECT_TRUE(viewer.browser()->windowTitle().endsWith(help::findHelpPage(context)->title));
     }
-    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTENTS, 0);
+    viewer.helpCommand(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTENTS, 0);
     EXPECT_EQ(viewer.shownContext(), 0);
     // The contents page links every topic.
-    for (const help::HelpPage &page : help::helpPages())
-        if (page.context != 0)
+    for (const help::HelpPage &page : help::helpPages()) {
+        if (page.context != 0) {
             EXPECT_TRUE(help::findHelpPage(0)->html.contains(QStringLiteral("topic:%1").arg(page.context)));
+        }
+    }
 
-    viewer.winHelp(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, 41067);
+    viewer.helpCommand(nullptr, QStringLiteral("zelk.hlp"), help::HELP_CONTEXT, 41067);
     EXPECT_EQ(viewer.shownContext(), -1);
     EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("Topic not found")));
 
-    viewer.winHelp(nullptr, QString(), help::HELP_QUIT, 0);
+    viewer.helpCommand(nullptr, QString(), help::HELP_QUIT, 0);
     EXPECT_FALSE(viewer.isOpen());
 }
 

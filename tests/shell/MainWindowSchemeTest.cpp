@@ -63,10 +63,12 @@ TEST_F(ShellTest, EachSchemeWritesItsTableOnTheMainWindow)
         chooseScheme(Scheme::Mono == c.scheme ? Scheme::Gray : Scheme::Mono); // leave the scheme first
         chooseScheme(c.scheme);
         forms::Control &ctl = control(w(), c.control);
-        if (c.fore)
+        if (c.fore) {
             EXPECT_EQ(ctl.foreColor(), *c.fore);
-        if (c.back)
+        }
+        if (c.back) {
             EXPECT_EQ(ctl.backColor(), *c.back);
+        }
     }
 }
 

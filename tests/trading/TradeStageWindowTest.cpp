@@ -197,8 +197,9 @@ TEST_F(TradeStageWindow, EveryControlOfTheMainWindowHasANameOfItsOwn)
     for (const auto &[name, count] : named)
         EXPECT_EQ(count, 1) << name.toStdString();
     for (QWidget *widget : w().client()->findChildren<QWidget *>()) {
-        if (!dynamic_cast<forms::Control *>(widget) && !widget->objectName().isEmpty())
+        if (!dynamic_cast<forms::Control *>(widget) && !widget->objectName().isEmpty()) {
             EXPECT_EQ(named.count(widget->objectName()), 0u) << widget->objectName().toStdString();
+        }
     }
 }
 

@@ -110,7 +110,8 @@ void mnuEnd_Click(App &app)
         RateEndOfGame(app);
     FillSummaryAmounts(app, window);
     ShowLastPrices(app);
-    // Shown without waiting by Game > "&Restart", the window now waits for the answer.
+    // A window Game > "&Restart" showed without waiting is hidden first, so that this show waits for
+    // the answer.
     if (window.visible())
         window.setVisible(false);
     state.clock.endCommandWaiting = true;

@@ -179,9 +179,8 @@ void playAgain(App &app, Summary from)
         resetOrderEntry(w);
     w.setEnabled(true);
 
-    // What the code that showed the window used to finish once it saw RestartMode: the game state
-    // reset and the stage "Restart". Done here, it is done whichever window asked, and whether or not
-    // anybody waits for the answer.
+    // The rest of the restart: the game state reset and the stage "Restart". Done here, it is done
+    // whichever window asked, and whether or not anybody waits for the answer.
     ResetGameState(app);
     if (!load.loaded()) {
         LeaveIdle(app, load);

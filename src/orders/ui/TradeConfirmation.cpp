@@ -20,7 +20,7 @@ void ShowTradeConfirmation(App &app, const QString &text)
 void centreOverMainWindow(App &app, forms::Form &window)
 {
     const Halvern &main = app.main();
-    // The original worked in Single twips; the place is rounded to whole twips at the end.
+    // The centre is reckoned in Single twips and rounded to whole twips only at the end.
     const float top = static_cast<float>(main.twipTop()) +
                       static_cast<float>(main.twipHeight() - window.twipHeight()) * 0.5f;
     const float left = static_cast<float>(main.twipLeft()) +

@@ -50,8 +50,8 @@ private:
     QString name_;
 };
 
-// The session databases are opened in: a name, a user and a password, as the old engine's workspace
-// had. It holds no resource of its own; opening on a closed workspace fails.
+// The session databases are opened in: a name, a user and a password. It holds no resource of its
+// own; opening on a closed workspace fails.
 class Workspace {
 public:
     Workspace() = default; // closed

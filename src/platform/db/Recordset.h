@@ -11,10 +11,9 @@
 namespace tarvello::db {
 
 // A read-only set of rows, taken whole from the database when it is opened, in the query's order.
-// It keeps the old engine's record count: the rows visited so far (0 when empty, 1 right after a
-// non-empty set is opened, every row after moveLast). Moves and reads outside the rows are safe: a
-// move past the end fails with a description and changes nothing, a field read with no current row
-// gives null.
+// Its record count is the rows visited so far (0 when empty, 1 right after a non-empty set is opened,
+// every row after moveLast). Moves and reads outside the rows are safe: a move past the end fails with
+// a description and changes nothing, a field read with no current row gives null.
 class Recordset {
 public:
     Recordset() = default; // closed

@@ -7,7 +7,7 @@
 
 namespace tarvello::db {
 
-// A field value as the old engine handed it over: empty (null), a whole number, a real number (dates
+// A field value as a query hands it over: empty (null), a whole number, a real number (dates
 // are day serials) or a text. The accessors never fail: a null or unreadable value gives the fallback
 // and reports it through `ok` when asked.
 class Value {

@@ -16,10 +16,9 @@ public:
 };
 
 // Settings of the whole program, made once the application object exists and before any window:
-// the style above, memory of closed windows kept for the next, the start-up's heap made ahead, and
-// one thread for the painter's pool. The painter hands the pixels of a large fill to a pool of
-// threads, one a processor, and waits for them; the game's windows are small, and on a busy machine
-// starting and waking those threads costs more processor time than it saves.
+// the style above and one thread for the painter's pool. The painter hands the pixels of a large fill
+// to a pool of threads, one a processor, and waits for them; the game's windows are small, and on a
+// busy machine starting and waking those threads costs more processor time than it saves.
 void setUpApplication();
 
 } // namespace tarvello::forms

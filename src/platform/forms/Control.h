@@ -103,11 +103,11 @@ private:
 // standard colours whatever its parent's colours are (a scroll bar inside a coloured control).
 QPalette standardPalette(const QWidget &widget);
 
-// The font a new control starts with: its window's font, as controls took the window's font at design.
+// The font a new control starts with: its window's font.
 FontSpec initialFont(const QWidget *parent);
 
-// Puts a new control in the drawing order the game's windows had: a graphical control above the
-// graphical ones made before it but below every other control; any other control on top.
+// Puts a new control in the game's drawing order: a graphical control above the graphical ones made
+// before it but below every other control; any other control on top.
 void placeInDrawingOrder(QWidget &control, bool graphical);
 
 // Binds the control state to a Qt widget class. Overrides Qt's setVisible (virtual) and hides its

@@ -149,8 +149,9 @@ int Label::textWidth() const
 
 void Label::layOutCaption()
 {
-    // A hidden label draws nothing, and windows resize and fill hidden labels with long texts.
-    if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden) && !autoSize_) {
+    // A label the game hides draws nothing, and windows resize and fill hidden labels with long texts;
+    // it lays its caption out when it is shown again.
+    if (!visible() && !autoSize_) {
         layoutPending_ = true;
         return;
     }

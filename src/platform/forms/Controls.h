@@ -21,7 +21,7 @@ namespace tarvello::forms {
 // the window's wiring connects to the game's procedures.
 using ClickHandler = std::function<void()>;
 
-// A label. It wraps its caption within its width and draws it from the top, as the game's labels did.
+// A label. It wraps its caption within its width and draws it from the top.
 // A transparent label (the default) lets the window colour show; an opaque one paints its BackColor.
 // With AutoSize the height follows the wrapped caption whenever the caption or the width changes.
 // A word wider than the label is broken at its edge, so every character shows. A scrolling label
@@ -45,7 +45,7 @@ public:
     QScrollBar *scrollBar() const { return scrollBar_; }
     void setTwipRect(const TwipRect &rect) override;
     // The Click event. A label with a click procedure takes the click for itself; one without lets it
-    // reach the window below, as before.
+    // reach the window below.
     void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
 
     // The player's click: does nothing unless the label is shown and can be used.

@@ -35,8 +35,8 @@ public:
     using Handler = std::function<void()>;
     using UnloadHandler = std::function<void(int16_t &cancel)>;
 
-    // The fixed frame around the client area, as the game's windows had it: a border on each side,
-    // the title bar, and the menu bar of a window that has menus.
+    // The fixed frame around the client area: a border on each side, the title bar, and the menu bar of
+    // a window that has menus.
     static constexpr int kBorderTwips = 45;
     static constexpr int kCaptionTwips = 285;
     static constexpr int kMenuBarTwips = 290;

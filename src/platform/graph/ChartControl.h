@@ -68,13 +68,12 @@ QColor paletteColor(int index);
 // line as wide as a chart is enough for it to hand its pixels to other threads and wait for them.
 void drawLevelLine(QPainter &painter, double left, double right, double y, const QColor &colour);
 
-// A chart control: data sets 1..S of points 1..N, driven by numbered members as the game's chart
-// component was. Every member keeps the value last written, so a read returns it; the widget paints
-// what the members describe. Values are kept per set and point whatever the counts; a value never
-// written reads as the empty marker -500. The chart draws only what the current drawing wrote: a value
-// written before the last plot began (20 := 9, which every reset and redraw writes), or before its
-// point or set last fell outside the point or set count, is read back but not drawn when a count is
-// raised over it again; so is an X label.
+// A chart control: data sets 1..S of points 1..N, driven by numbered members. Every member keeps the
+// value last written, so a read returns it; the widget paints what the members describe. Values are
+// kept per set and point whatever the counts; a value never written reads as the empty marker -500. The
+// chart draws only what the current drawing wrote: a value written before the last plot began (20 := 9,
+// which every reset and redraw writes), or before its point or set last fell outside the point or set
+// count, is read back but not drawn when a count is raised over it again; so is an X label.
 class ChartControl : public forms::ControlWidget<QWidget> {
     Q_OBJECT
 public:

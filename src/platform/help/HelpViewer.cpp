@@ -42,7 +42,7 @@ bool HelpWindow::isOpen() const
     return browser_ && browser_->isVisible();
 }
 
-void HelpWindow::winHelp(QWidget *, const QString &, uint32_t command, int32_t data)
+void HelpWindow::helpCommand(QWidget *, const QString &, uint32_t command, int32_t data)
 {
     switch (command) {
     case HELP_QUIT:

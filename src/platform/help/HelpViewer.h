@@ -12,7 +12,7 @@ class QUrl;
 
 namespace tarvello::help {
 
-// The help commands the game sends, with the values the old help engine gave them.
+// The help commands the game sends: a page by its context number, the end of help, the contents.
 enum HelpCommand : uint32_t { HELP_CONTEXT = 1, HELP_QUIT = 2, HELP_CONTENTS = 3 };
 
 // One page of the game's own help, found by its context number; the contents page has number 0.
@@ -30,7 +30,7 @@ const HelpPage *findHelpPage(const std::vector<HelpPage> &pages, int32_t context
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    virtual void winHelp(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) = 0;
+    virtual void helpCommand(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) = 0;
 };
 
 // The help window: a window of its own beside the game (not modal), showing one of the pages it is given
@@ -42,7 +42,7 @@ public:
     HelpWindow(const HelpWindow &) = delete;
     HelpWindow &operator=(const HelpWindow &) = delete;
 
-    void winHelp(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) override;
+    void helpCommand(QWidget *owner, const QString &helpFile, uint32_t command, int32_t data) override;
 
     bool isOpen() const;
     int32_t shownContext() const { return shown_; } // -1 when no page of ours is shown

@@ -18,10 +18,10 @@ constexpr int32_t kEconomicCalendarTopic = 1007;
 constexpr int32_t kMorvaineTopic = 1009;
 constexpr int32_t kOpenAccountTopic = 1012;
 
-void winHelp(App &app, uint32_t command, int32_t data)
+void helpCommand(App &app, uint32_t command, int32_t data)
 {
     if (app.help)
-        app.help->winHelp(&app.main(), app.helpFile, command, data);
+        app.help->helpCommand(&app.main(), app.helpFile, command, data);
 }
 
 // Opens a topic with the main window and its menus disabled until the help call has returned.
@@ -33,7 +33,7 @@ void openTopic(App &app, uint32_t command, int32_t data, bool replotCharts = fal
     if (replotCharts)
         PlotBothGraphs(app, 1);
     CloseHelp(app);
-    winHelp(app, command, data);
+    helpCommand(app, command, data);
     w.setEnabled(true);
     EnableMainMenus(w);
 }
@@ -42,7 +42,7 @@ void openTopic(App &app, uint32_t command, int32_t data, bool replotCharts = fal
 
 void CloseHelp(App &app)
 {
-    winHelp(app, help::HELP_QUIT, 0);
+    helpCommand(app, help::HELP_QUIT, 0);
 }
 
 void mnuInstructions_Click(App &app)
@@ -64,7 +64,7 @@ void mnuEconomicCalendar_Click(App &app)
 {
     // Nothing is disabled around this one, but both are enabled afterwards all the same.
     CloseHelp(app);
-    winHelp(app, help::HELP_CONTEXT, kEconomicCalendarTopic);
+    helpCommand(app, help::HELP_CONTEXT, kEconomicCalendarTopic);
     Halvern &w = app.main();
     w.setEnabled(true);
     EnableMainMenus(w);
