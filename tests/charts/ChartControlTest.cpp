@@ -214,8 +214,9 @@ TEST_F(ChartControlTest, EveryLabelOfTheStepIsDrawnInsideTheChart)
             EXPECT_EQ(place.text, chart.getAt(p::XLabel, place.point).toString());
             EXPECT_GE(place.rect.left(), c.inFrame ? frame.left() : 0);
             EXPECT_LE(place.rect.right(), c.inFrame ? frame.left() + frame.width() : chart.width());
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_GE(place.rect.left(), places[i - 1].rect.right() + 1.0);
+            }
             EXPECT_LE(place.rect.left(), chart.xOf(place.point));
             EXPECT_GE(place.rect.right(), chart.xOf(place.point));
         }
