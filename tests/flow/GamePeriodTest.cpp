@@ -171,7 +171,7 @@ TEST_F(TimePeriod, OneYearKeepsTheMonthListItHad)
     EXPECT_EQ(f.Combo2->listCount(), 12);
 }
 
-// The month list offers its entries only: a typed name can no longer stand for a month.
+// The month list offers its entries only: a typed name cannot stand for a month.
 TEST_F(TimePeriod, MonthListTakesOnlyItsOwnEntries)
 {
     frmTimePeriod &f = dialog();

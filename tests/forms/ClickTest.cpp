@@ -26,7 +26,7 @@ TEST(Clicks, ALabelWithAClickProcedureTakesTheClickFromTheWindow)
     int formClicks = 0;
     form.setClickHandler([&] { ++formClicks; });
 
-    // Without a procedure the click falls through to the window, as before.
+    // Without a procedure of its own the label passes the click on to its window.
     clickAt(label, QPoint(5, 5));
     EXPECT_EQ(formClicks, 1);
 
