@@ -1,4 +1,5 @@
 #include "FuturesDbTestSupport.h"
+#include "ProgramRun.h"
 
 #include "futures-db/Csv.h"
 #include "futures-db/CsvImport.h"
@@ -407,7 +408,7 @@ TEST(CsvImport, AStaleTemporaryFileIsCleared)
         if (!sound)
             writeText(fixture.path("daily/Oil.csv"), std::string(kDailyHeader) + "1996-02-05,x,1,1,1,,\n");
         const std::string out = fixture.path("futures.mdb");
-        writeText(out + ".partial-4242", "left by a killed import");
+        writeText(out + ".partial-" + std::to_string(gonePid()), "left by a killed import");
         EXPECT_EQ(importCsvToFile(fixture.sources(), out).empty(), sound);
         EXPECT_TRUE(partialFiles(out).empty());
         EXPECT_EQ(std::filesystem::exists(out), sound);

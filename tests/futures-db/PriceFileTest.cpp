@@ -1,4 +1,4 @@
-#include "FuturesDbTestSupport.h"
+#include "ProgramRun.h"
 
 #include "futures-db/CsvImport.h"
 #include "futures-db/OutputFile.h"
@@ -130,8 +130,10 @@ TEST(PriceFile, AWriteIntoAnOutputAnotherRunHoldsIsRefusedAndTouchesNothing)
     {
         const OutputLock first(out);
         ASSERT_TRUE(first.held()) << first.error();
-        // The first run's temporary file, which the second must leave alone.
-        writeText(out + ".partial-1", "being written");
+        // The temporary file of a run that has stopped, which the second must leave alone while the first
+        // holds the lock.
+        const std::string stopped = out + ".partial-" + std::to_string(gonePid());
+        writeText(stopped, "being written");
 
         const OutputLock second(out);
         EXPECT_FALSE(second.held());
@@ -145,10 +147,10 @@ TEST(PriceFile, AWriteIntoAnOutputAnotherRunHoldsIsRefusedAndTouchesNothing)
         EXPECT_EQ(importCsvToFile(sources, out), std::vector<std::string>{refusal});
 
         EXPECT_EQ(readText(out), "the previous file");
-        EXPECT_EQ(readText(out + ".partial-1"), "being written");
+        EXPECT_EQ(readText(stopped), "being written");
         EXPECT_TRUE(std::filesystem::exists(out + ".lock"));
     }
-    // Once the first run has ended, the next one may write; the file the first left behind goes.
+    // Once the first run has ended, the next one may write; the file the stopped run left goes.
     std::string error;
     EXPECT_TRUE(writePriceFile(out, oneDay(), error)) << error;
     EXPECT_TRUE(partialFiles(out).empty());

@@ -1,63 +1,20 @@
-#include "FuturesDbTestSupport.h"
+#include "ProgramRun.h"
 
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/un.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
-extern char **environ;
-
 using namespace futuresdbtest;
-
-namespace {
-
-// Starts the futures-db program with args, its standard output going to the file output and its errors
-// to the file errors, when given.
-pid_t startProgram(const std::vector<std::string> &args, const std::string &output,
-                   const std::string &errors = {})
-{
-    std::vector<std::string> all{FUTURES_DB_PROGRAM};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char *> argv;
-    for (std::string &a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    if (!errors.empty())
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-// Waits until the running program has begun to write out, when its temporary file is there. False when
-// it ended first.
-bool waitUntilWriting(pid_t pid, const std::string &out)
-{
-    int status = 0;
-    while (partialFiles(out).empty()) {
-        if (waitpid(pid, &status, WNOHANG) != 0)
-            return false;
-        usleep(1000);
-    }
-    return true;
-}
-
-} // namespace
 
 TEST(FuturesDbProgram, CheckOfAFifoEndsAtOnceWithAFailure)
 {
@@ -79,20 +36,51 @@ TEST(FuturesDbProgram, CheckOfAFifoEndsAtOnceWithAFailure)
                                     ": violations found\n");
 }
 
-TEST(FuturesDbProgram, ARunEndedBySigtermLeavesNoTemporaryFile)
+TEST(FuturesDbProgram, ARunEndedByASignalLeavesNoTemporaryFile)
+{
+    // SIGQUIT ends the program with a core dump, which the test does not want.
+    struct rlimit core {};
+    getrlimit(RLIMIT_CORE, &core);
+    core.rlim_cur = 0;
+    setrlimit(RLIMIT_CORE, &core);
+    for (const int number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        SCOPED_TRACE(strsignal(number));
+        QTemporaryDir dir;
+        const std::string out = dir.filePath("futures.mdb").toStdString();
+        const pid_t pid = startProgram({"sample", out}, dir.filePath("output.txt").toStdString());
+        ASSERT_GT(pid, 0);
+        ASSERT_TRUE(waitUntilWriting(pid, out));
+        kill(pid, number);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == number) << status;
+        EXPECT_TRUE(partialFiles(out).empty());
+        EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+TEST(FuturesDbProgram, ARunStartedToIgnoreHangupsCompletesThroughOne)
 {
     QTemporaryDir dir;
     const std::string out = dir.filePath("futures.mdb").toStdString();
+    // As nohup starts it: the program inherits the ignored signal.
+    struct sigaction ignore {
+    }, previous{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGHUP, &ignore, &previous);
     const pid_t pid = startProgram({"sample", out}, dir.filePath("output.txt").toStdString());
+    sigaction(SIGHUP, &previous, nullptr);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(waitUntilWriting(pid, out));
-    kill(pid, SIGTERM);
+    kill(pid, SIGHUP);
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(queryRows(out, "SELECT Value FROM DatabaseInfo WHERE Name = 'SchemaVersion'"),
+              (std::vector<std::vector<std::string>>{{"1"}}));
     EXPECT_TRUE(partialFiles(out).empty());
-    EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(FuturesDbProgram, ASecondRunIntoOneOutputIsRefusedAndTouchesNothing)
@@ -138,4 +126,105 @@ TEST(FuturesDbProgram, ASecondRunIntoOneOutputIsRefusedAndTouchesNothing)
               (std::vector<std::vector<std::string>>{{"1"}}));
     EXPECT_TRUE(partialFiles(out).empty());
     EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
+}
+
+namespace {
+
+// The sample and an import into out; the import's daily folder is empty, so it fails once it reads.
+std::vector<std::vector<std::string>> writingCommands(const std::string &out, const std::string &dailyDir)
+{
+    std::filesystem::create_directories(dailyDir);
+    return {{"sample", out}, {"import", out, "--daily", dailyDir}};
+}
+
+void makeSocket(const std::string &path)
+{
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0) << path;
+    close(fd);
+}
+
+} // namespace
+
+TEST(FuturesDbProgram, AnOutputThatIsNotARegularFileIsRefusedAndLeftAsItIs)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char *name;
+        std::function<void(const std::string &out)> make;
+        fs::file_type type; // what stands at OUT, before and after
+        const char *kind;
+    };
+    const Case cases[] = {
+        {"FIFO", [](const std::string &out) { ASSERT_EQ(mkfifo(out.c_str(), 0600), 0); }, fs::file_type::fifo,
+         "a FIFO"},
+        {"folder", [](const std::string &out) { fs::create_directory(out); }, fs::file_type::directory,
+         "a folder"},
+        {"socket", makeSocket, fs::file_type::socket, "a socket"},
+        {"link to a FIFO",
+         [](const std::string &out) {
+             ASSERT_EQ(mkfifo((out + ".fifo").c_str(), 0600), 0);
+             fs::create_symlink(out + ".fifo", out);
+         },
+         fs::file_type::symlink, "a link to a FIFO"},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        const std::string out = dir.filePath("prices.mdb").toStdString();
+        c.make(out);
+        for (const std::vector<std::string> &args :
+             writingCommands(out, dir.filePath("daily").toStdString())) {
+            SCOPED_TRACE(std::string(c.name) + ", " + args[0]);
+            const ProgramRun run = runProgram(args, dir.path().toStdString());
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.errors.find("cannot write " + out + ": it is " + c.kind +
+                                      ", not a regular file, and is left as it is; name a price file to "
+                                      "make or to replace\n"),
+                      std::string::npos)
+                << run.errors;
+            EXPECT_EQ(fs::symlink_status(out).type(), c.type);
+            EXPECT_FALSE(fs::exists(fs::symlink_status(out + ".lock")));
+            EXPECT_TRUE(partialFiles(out).empty());
+        }
+    }
+}
+
+TEST(FuturesDbProgram, OnlyTheTemporaryFilesOfRunsThatAreGoneAreRemoved)
+{
+    namespace fs = std::filesystem;
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("prices.mdb").toStdString();
+    for (const std::vector<std::string> &args : writingCommands(out, dir.filePath("daily").toStdString())) {
+        SCOPED_TRACE(args[0]);
+        const std::string gone = out + ".partial-" + std::to_string(gonePid());
+        writeText(gone, "a stopped run's file");
+        writeText(gone + "-2", "a stopped run's second file");
+        // Entries of other names, or of a run that is still there, or not regular files: not the tool's.
+        const std::vector<std::string> kept{out + ".partialbackup", out + ".partial-notes",
+                                            out + ".partial-" + std::to_string(getpid()), gone + "-2-copy",
+                                            gone + "-"};
+        for (const std::string &path : kept)
+            writeText(path, "the user's own");
+        const std::string folder = out + ".partial-" + std::to_string(gonePid());
+        fs::create_directory(folder);
+        writeText(folder + "/inside.txt", "the user's own");
+        const std::string link = out + ".partial-" + std::to_string(gonePid());
+        writeText(out + ".target", "the user's own");
+        fs::create_symlink(out + ".target", link);
+
+        const ProgramRun run = runProgram(args, dir.path().toStdString());
+        EXPECT_EQ(run.exitCode, args[0] == "sample" ? 0 : 1) << run.errors;
+        EXPECT_FALSE(fs::exists(gone));
+        EXPECT_FALSE(fs::exists(gone + "-2"));
+        for (const std::string &path : kept)
+            EXPECT_EQ(readText(path), "the user's own") << path;
+        EXPECT_EQ(readText(folder + "/inside.txt"), "the user's own");
+        EXPECT_EQ(fs::symlink_status(link).type(), fs::file_type::symlink);
+        EXPECT_EQ(readText(out + ".target"), "the user's own");
+        EXPECT_FALSE(fs::exists(out + ".lock"));
+    }
 }

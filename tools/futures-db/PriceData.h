@@ -35,7 +35,11 @@ struct ReleaseRow {
     std::string story;
 };
 
+// The DatabaseInfo row that says which kind of file the tool made; the game reads only the Password row.
+inline constexpr const char *kOriginInfoName = "Origin";
+
 struct PriceData {
+    std::string origin; // the DatabaseInfo Origin row, written when not empty (the sample's mark)
     std::vector<DailyRow> daily;
     std::vector<int> tickDays;
     std::vector<TickRow> ticks;

@@ -81,7 +81,8 @@ bool writeRows(Writer &w, const PriceData &data)
     if (!info || !daily || !day || !tick || !story || !release)
         return false;
     if (!w.insert(info.get(), "Password", kPricePassword) ||
-        !w.insert(info.get(), "SchemaVersion", kSchemaVersion))
+        !w.insert(info.get(), "SchemaVersion", kSchemaVersion) ||
+        (!data.origin.empty() && !w.insert(info.get(), kOriginInfoName, data.origin)))
         return false;
     for (const DailyRow &r : data.daily)
         if (!w.insert(daily.get(), r.commodityId, static_cast<double>(r.date), r.openInterest, r.dayVolume,

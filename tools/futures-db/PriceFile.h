@@ -8,7 +8,7 @@
 
 namespace tarvello::futuresdb {
 
-// Writes a complete price file: the fixed schema, the DatabaseInfo rows (password and schema version)
+// Writes a complete price file: the fixed schema, the DatabaseInfo rows (password, schema version and origin)
 // and every row of data, in one transaction. The file is written beside the output under a temporary
 // name of this run's own (see PartialFile), flushed to disk and renamed over the output only when
 // everything succeeded, and the folder flushed after it (through fileSystem, the real one when null), so

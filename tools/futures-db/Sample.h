@@ -21,8 +21,17 @@ struct SampleOptions {
     uint64_t seed = 19960101;
 };
 
-// The whole sample: simulated prices, background stories, tick news releases and the disclaimer.
+// The whole sample: simulated prices, background stories, tick news releases and the disclaimer, marked
+// with the origin kSampleOrigin.
 PriceData buildSample(const SampleOptions &options = {});
+
+// The sample's mark, in the DatabaseInfo Origin row, so that the build tells the sample it made from a
+// file the player imported.
+inline constexpr const char *kSampleOrigin = "sample";
+
+// Whether path is a price file with the sample's mark. It is read without being changed and without
+// anything made beside it; a file that is not a regular file or not a database is not a sample.
+bool isSampleFile(const std::string &path);
 
 // The parts of it, in the order buildSample runs them (stories read the simulated daily rows).
 void simulatePrices(const SampleOptions &options, PriceData &data);

@@ -209,6 +209,7 @@ void simulatePrices(const SampleOptions &options, PriceData &data)
 PriceData buildSample(const SampleOptions &options)
 {
     PriceData data;
+    data.origin = kSampleOrigin;
     simulatePrices(options, data);
     addSampleStories(options, data);
     addSampleReleases(options, data);

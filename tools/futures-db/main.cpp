@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace tarvello::futuresdb;
 
 namespace {
 
 int usage()
 {
-    std::fputs("usage: futures-db sample OUT\n"
+    std::fputs("usage: futures-db sample [--keep-imported] OUT\n"
                "       futures-db import OUT --daily DIR [--ticks DIR] [--news DIR]\n"
                "       futures-db check FILE\n",
                stderr);
@@ -27,13 +29,23 @@ void report(const std::string &path, const PriceData &data)
                 data.releases.size());
 }
 
-int sample(const std::string &path)
+// keepImported: the build's way, which writes the sample only where no file stands or where the one
+// there is a sample, so that a rebuild never replaces a history the player imported.
+int sample(const std::string &path, bool keepImported)
 {
-    // Taken before the sample is made, so that a second run into path is refused at once.
+    // Taken before the sample is made, so that a second run into path is refused at once, and before the
+    // look at what stands there, so that no import puts a file in place between the look and the write.
     const OutputLock lock(path);
     if (!lock.held()) {
         std::fprintf(stderr, "futures-db: %s\n", lock.error().c_str());
         return 1;
+    }
+    struct stat entry {};
+    if (keepImported && lstat(path.c_str(), &entry) == 0 && !isSampleFile(path)) {
+        std::printf("%s is not the sample (a price file you imported, or another file): left as it is; to "
+                    "put the sample there, run futures-db sample %s, or remove it and build again\n",
+                    path.c_str(), path.c_str());
+        return 0;
     }
     const PriceData data = buildSample();
     std::string error;
@@ -90,7 +102,9 @@ int main(int argc, char **argv)
     removePartialFileOnSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "sample")
-        return sample(args[1]);
+        return sample(args[1], false);
+    if (args.size() == 3 && args[0] == "sample" && args[1] == "--keep-imported")
+        return sample(args[2], true);
     if (args.size() >= 2 && args[0] == "import")
         return import(args[1], {args.begin() + 2, args.end()});
     if (args.size() == 2 && args[0] == "check")
