@@ -133,9 +133,9 @@ TEST_F(WindowLock, ADisabledWindowHasNoFocusAndTakesNoneUntilEnabled)
     EXPECT_EQ(form.focusWidget(), nullptr);
 
     form.setEnabled(true);
-    EXPECT_EQ(form.focusWidget(), nullptr);
-    button.setFocus();
-    EXPECT_EQ(form.focusWidget(), &button);
+    EXPECT_EQ(form.focusWidget(), &button) << "the control that had the focus has it again";
+    text.setFocus();
+    EXPECT_EQ(form.focusWidget(), &text);
 }
 
 TEST_F(WindowLock, AMenuItemWithASubmenuKeepsItsOwnEnabledStateAcrossTheWindow)

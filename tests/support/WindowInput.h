@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -40,6 +41,24 @@ inline void postKey(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifier
     });
 }
 
+// A typed key as the window system delivers it: to the window that has the focus when it runs (none:
+// the key is lost), which hands it to its focus control.
+inline void postKeyToFocusWindow(Qt::Key key, const QString &text)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [key, text] {
+            QWindow *focused = QGuiApplication::focusWindow();
+            if (!focused)
+                return;
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(type, key, Qt::NoModifier, text);
+                QCoreApplication::sendEvent(focused, &event);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 // A left click at the middle of the place a control has, whether it shows there yet or not.
 inline void postClick(QWidget &control)
 {
@@ -50,6 +69,24 @@ inline void postClick(QWidget &control)
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, at, global, Qt::LeftButton,
                               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(&handle, &event);
+        }
+    });
+}
+
+// A left double click at the middle of a control, as the window system delivers it: press, release,
+// the second press as a double click, release.
+inline void postDoubleClick(QWidget &control)
+{
+    QWidget *window = control.window();
+    const QPointF at = control.mapTo(window, QPointF(control.rect().center()));
+    const QPointF global = window->mapToGlobal(at);
+    postToWindow(*window, [at, global](QWindow &handle) {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
                               Qt::NoModifier);
             QCoreApplication::sendEvent(&handle, &event);
         }

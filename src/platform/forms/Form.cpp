@@ -6,6 +6,7 @@
 #include "platform/forms/ModalHost.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <utility>
 
 namespace tarvello::forms {
 
@@ -147,6 +150,12 @@ Form::Form(const QString &name, int clientWidthTwips, int clientHeightTwips)
     client_->installEventFilter(this);
     resizeClient(clientWidthTwips, clientHeightTwips);
     setBackColor(backColor_);
+    // The window system may hand the focus to a window after it has hidden (a close that came before
+    // the window manager gave it the keyboard): it goes back at once.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
+        if (focused && !visible_ && focused == windowHandle())
+            giveFocusBack();
+    });
 }
 
 // Refuses the player's input to a disabled window: a filter of the application's events, which exists
@@ -283,10 +292,19 @@ void Form::resizeClient(int widthTwips, int heightTwips)
 void Form::setVisible(bool visible)
 {
     const bool wasVisible = visible_;
+    if (visible && !wasVisible) {
+        auto *focused = qobject_cast<Form *>(QApplication::activeWindow());
+        if ((!focused || !focused->visible_) && registry_)
+            focused = registry_->activeForm();
+        focusBack_ = focused != this ? focused : nullptr;
+    }
     visible_ = visible;
     QWidget::setVisible(visible);
-    if (wasVisible && !visible)
+    if (wasVisible && !visible) {
+        if (QApplication::activeWindow() == this || QGuiApplication::focusWindow() == windowHandle())
+            giveFocusBack();
         emit hiddenOrUnloaded();
+    }
     if (visible && registry_)
         registry_->activate(*this);
 }
@@ -299,11 +317,19 @@ void Form::setEnabled(bool enabled)
     // Qt's own disabling would grey every control and menu and draw them all again, twice a click of
     // "&Forward"; the window only refuses input instead, and gives up the focus as a disabled one does.
     if (!enabled) {
-        if (QWidget *focus = focusWidget())
-            focus->clearFocus();
+        focusBeforeLock_ = focusWidget();
+        if (focusBeforeLock_)
+            focusBeforeLock_->clearFocus();
         inputLock_ = std::make_unique<InputLock>(*this);
     } else {
         inputLock_.reset();
+        // Nothing can take the focus while the window is locked, so the control that had it gets it
+        // back, unless the procedure hid or disabled it meanwhile. In a window that is not active this
+        // only marks the control, which takes the focus when the window is activated.
+        const QPointer<QWidget> focus = std::exchange(focusBeforeLock_, nullptr);
+        if (focus && !focusWidget() && focus->isVisibleTo(this) && focus->isEnabled() &&
+            focus->focusPolicy() != Qt::NoFocus)
+            focus->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -327,10 +353,18 @@ void Form::showModal(Form *owner)
     }
     // When the modal window goes, the window it came from is active again.
     const QPointer<Form> back = owner ? owner : registry->activeForm();
+    owner_ = back;
     registry->modalHost().showModal(*this, owner);
     // This window may be unloaded by now: touch only what was saved above.
     if (back && back->loaded() && back->visible())
         registry->activate(*back);
+}
+
+void Form::giveFocusBack()
+{
+    Form *back = focusBack_ && focusBack_->visible_ ? focusBack_.data() : owner_.data();
+    if (back && back != this && back->visible_)
+        back->activateWindow();
 }
 
 bool Form::unload()

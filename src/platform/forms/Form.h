@@ -4,6 +4,7 @@
 #include "platform/forms/VbColor.h"
 #include "platform/forms/VbFont.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -80,6 +81,12 @@ public:
     // The own Visible and Enabled flags. A disabled window takes no input: clicks, keys, shortcuts and
     // menus of its own never reach it, and it has no focus. Its controls keep their own Enabled flags
     // and their look: they are not greyed, so locking the window around a procedure draws nothing.
+    // Enabled again, the window gives the focus back to the control that had it, if that control can
+    // still take it.
+    //
+    // A window that hides never keeps the focus: it goes back to the window that had it when this one
+    // was shown (or, failing that, to the owner the window was shown over), and there to the control
+    // that had it; also when the window system hands the focus to the hidden window afterwards.
     bool visible() const { return visible_; }
     void setVisible(bool visible) override;
     bool enabled() const { return enabled_; }
@@ -125,6 +132,7 @@ private:
     void runLoad();
     void runActivate();
     void resizeClient(int widthTwips, int heightTwips);
+    void giveFocusBack();
 
     FormRegistry *registry_ = nullptr;
     QVBoxLayout *layout_;
@@ -150,6 +158,9 @@ private:
     Handler paint_;
     Handler click_;
     std::unique_ptr<InputLock> inputLock_; // while the window is disabled
+    QPointer<QWidget> focusBeforeLock_;     // the control that had the focus when the window was disabled
+    QPointer<Form> focusBack_;              // the window that had the focus when this one was shown
+    QPointer<Form> owner_;                  // the window a modal show stands over
 };
 
 // The window a widget, menu or menu item belongs to; null for one outside every window.
