@@ -192,7 +192,7 @@ TEST(FuturesDbProgram, ImportRefusesAnInputThatIsNoRegularFileAtOnce)
         if (std::string(c.name).find("FIFO") != std::string::npos) {
             ASSERT_EQ(mkfifo(oil.c_str(), 0600), 0);
             // The test's end never writes: it only lets a program that opened the FIFO go on to read.
-            fifoEnd = open(oil.c_str(), O_RDWR | O_NONBLOCK);
+            fifoEnd = open(oil.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
             ASSERT_GE(fifoEnd, 0);
         } else if (std::string(c.name).find("folder") != std::string::npos) {
             std::filesystem::create_directory(oil);
