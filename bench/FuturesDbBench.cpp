@@ -167,8 +167,8 @@ static void BM_ImportPeakMemory(benchmark::State &state)
     }
     const std::string program = (fs::read_symlink("/proc/self/exe").parent_path() / "futures-db").string();
     const std::string out = (dir / "futures.mdb").string(), errors = (dir / "errors.txt").string();
-    std::vector<std::string> args{program, "import", out, "--daily", (dir / "daily").string(), "--ticks",
-                                  (dir / "ticks").string()};
+    std::vector<std::string> args{
+        program, "import", out, "--daily", (dir / "daily").string(), "--ticks", (dir / "ticks").string()};
     for (auto _ : state) {
         std::vector<char *> argv;
         for (std::string &a : args)
@@ -177,8 +177,8 @@ static void BM_ImportPeakMemory(benchmark::State &state)
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid_t pid = -1;
         const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);

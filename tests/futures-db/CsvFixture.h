@@ -73,11 +73,13 @@ public:
     {
         writeText(path(dir + "/" + std::string(tarvello::instrumentKey(i)) + ".csv"), text);
     }
-    tarvello::futuresdb::ImportSources sources() const { return {path("daily"), path("ticks"), path("news")}; }
+    tarvello::futuresdb::ImportSources sources() const
+    {
+        return {path("daily"), path("ticks"), path("news")};
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
 
 } // namespace futuresdbtest

@@ -18,8 +18,8 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -169,7 +169,8 @@ TEST(CsvImport, BadRowsAreNamedByFileAndLineAndNothingIsWritten)
          "Releases.csv:2: the title and the story must not be empty"},
         {"news/Releases.csv", "Date,Time,Title,Story\n1996-02-05,08:30,Title:,\"Never closed\n",
          "Releases.csv:2: a quoted field is not closed"},
-        {"news/Releases.csv", "Date,Time,Title,Story\n1996-02-05,08:30,Title:,One\n1996-02-05,08:30,Title:,Two\n",
+        {"news/Releases.csv",
+         "Date,Time,Title,Story\n1996-02-05,08:30,Title:,One\n1996-02-05,08:30,Title:,Two\n",
          "Releases.csv:3: the same release is already on line 2"},
         {"ticks/Oil.csv",
          "DateTime,Price\n1996-02-05 08:45,20.50\n1996-02-05 08:46,20.50\n1996-02-05 08:45,20.51\n",
@@ -421,13 +422,21 @@ TEST(Csv, ARowBeyondTheLongestOrBrokenIsReportedAndReadingGoesOn)
         std::vector<CsvRecord> after; // the records read after the problem
     };
     const Case cases[] = {
-        {"a row beyond the longest", "a\n" + longRow + "\nb,c\n",
-         "f.csv:2: the row is longer than 1 MiB", {{3, {"b", "c"}}}},
-        {"a quoted field beyond the longest", "a\n\"" + longRow + "\nb\"\nc\n",
-         "f.csv:2: the row is longer than 1 MiB", {{3, {"b\""}}, {4, {"c"}}}},
-        {"a row of the longest is read", "a\n" + std::string(kMaxCsvRecordBytes, 'y') + "\nb\n", nullptr,
+        {"a row beyond the longest",
+         "a\n" + longRow + "\nb,c\n",
+         "f.csv:2: the row is longer than 1 MiB",
+         {{3, {"b", "c"}}}},
+        {"a quoted field beyond the longest",
+         "a\n\"" + longRow + "\nb\"\nc\n",
+         "f.csv:2: the row is longer than 1 MiB",
+         {{3, {"b\""}}, {4, {"c"}}}},
+        {"a row of the longest is read",
+         "a\n" + std::string(kMaxCsvRecordBytes, 'y') + "\nb\n",
+         nullptr,
          {{2, {std::string(kMaxCsvRecordBytes, 'y')}}, {3, {"b"}}}},
-        {"text after a closing quote", "a\n\"x\"y,1\nb\n", "f.csv:2: text after the closing quote of a field",
+        {"text after a closing quote",
+         "a\n\"x\"y,1\nb\n",
+         "f.csv:2: text after the closing quote of a field",
          {{3, {"b"}}}},
     };
     for (const Case &c : cases) {
@@ -508,10 +517,9 @@ TEST(CsvImport, OnlyPlainDecimalsArePrices)
         double close; // 0: refused as no number
     };
     const Case cases[] = {
-        {"20.60", 20.6}, {"+20.60", 20.6}, {"2.06e1", 20.6}, {"2060E-2", 20.6}, {"20.", 20.0},
-        {"0x1p4", 0},    {"0X14", 0},      {"inf", 0},       {"Infinity", 0},  {"nan(1)", 0},
-        {"1e", 0},       {"1.2.3", 0},     {"20.6f", 0},     {"- 20", 0},      {".", 0},
-        {"e5", 0},       {"20 .6", 0},     {"1e+", 0},
+        {"20.60", 20.6}, {"+20.60", 20.6}, {"2.06e1", 20.6}, {"2060E-2", 20.6}, {"20.", 20.0}, {"0x1p4", 0},
+        {"0X14", 0},     {"inf", 0},       {"Infinity", 0},  {"nan(1)", 0},     {"1e", 0},     {"1.2.3", 0},
+        {"20.6f", 0},    {"- 20", 0},      {".", 0},         {"e5", 0},         {"20 .6", 0},  {"1e+", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
@@ -521,8 +529,8 @@ TEST(CsvImport, OnlyPlainDecimalsArePrices)
         const std::string out = fixture.path("futures.mdb");
         const auto errors = importCsvToFile(fixture.sources(), out);
         if (c.close == 0) {
-            EXPECT_EQ(errors, std::vector<std::string>{fixture.path("daily/Oil.csv") + ":2: Close '" + c.text +
-                                                       "' is not a number"});
+            EXPECT_EQ(errors, std::vector<std::string>{fixture.path("daily/Oil.csv") + ":2: Close '" +
+                                                       c.text + "' is not a number"});
             continue;
         }
         ASSERT_TRUE(errors.empty()) << errors.front();
@@ -569,6 +577,12 @@ TEST(CsvImport, AnInputThatIsNoRegularFileIsRefusedByNameBeforeTheLock)
     std::filesystem::create_symlink("/dev/zero", gold);
     std::filesystem::remove(releases);
     std::filesystem::create_symlink(fixture.path("daily"), releases);
+    const std::string tbond = fixture.path("ticks/TBond.csv");
+    std::filesystem::remove(tbond);
+    ASSERT_EQ(mkfifo(tbond.c_str(), 0600), 0);
+    // A writer holds the FIFO open, so that an import that opened it would find no end rather than block.
+    const int writer = open(tbond.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
     const std::string out = fixture.path("futures.mdb");
     writeText(out, "the previous file");
     // Another run holds the output: the inputs are refused before the lock is even tried.
@@ -576,12 +590,14 @@ TEST(CsvImport, AnInputThatIsNoRegularFileIsRefusedByNameBeforeTheLock)
     ASSERT_TRUE(other.held());
     ImportSummary summary;
     const auto errors = importCsvToFile(fixture.sources(), out, &summary);
-    ASSERT_EQ(errors.size(), 3u) << errors.front();
+    close(writer);
+    ASSERT_EQ(errors.size(), 4u) << errors.front();
     EXPECT_EQ(errors[0].rfind(oil + " is a folder, not a CSV file", 0), 0u) << errors[0];
     EXPECT_EQ(errors[1].rfind(gold + " (a link to /dev/zero) is a device", 0), 0u) << errors[1];
-    EXPECT_EQ(errors[2].rfind(releases + " (a link to " + fixture.path("daily") + ") is a folder", 0), 0u)
-        << errors[2];
-    EXPECT_EQ(summary.errors, 3);
+    EXPECT_EQ(errors[2].rfind(tbond + " is a FIFO (a named pipe)", 0), 0u) << errors[2];
+    EXPECT_EQ(errors[3].rfind(releases + " (a link to " + fixture.path("daily") + ") is a folder", 0), 0u)
+        << errors[3];
+    EXPECT_EQ(summary.errors, 4);
     EXPECT_EQ(readText(out), "the previous file");
     EXPECT_TRUE(partialFiles(out).empty());
 }
@@ -598,10 +614,11 @@ TEST(CsvImport, FilesBesideTheInputsAreNamedAsNotImported)
     EXPECT_EQ(summary.written.daily, 18u);
     const std::string dailyNames = "Cattle.csv, Gold.csv, Oil.csv, SP500.csv, Soybean.csv, TBond.csv";
     std::vector<std::string> expected = {
-        fixture.path("daily/Copper.csv") + " is not imported: the import reads only " + dailyNames + " from " +
-            fixture.path("daily"),
+        fixture.path("daily/Copper.csv") + " is not imported: the import reads only " + dailyNames +
+            " from " + fixture.path("daily"),
         fixture.path("news/notes.txt") +
-            " is not imported: the import reads only OverviewNews.csv, Releases.csv from " + fixture.path("news"),
+            " is not imported: the import reads only OverviewNews.csv, Releases.csv from " +
+            fixture.path("news"),
         fixture.path("ticks/old") + " is not imported: the import reads only " + dailyNames + " from " +
             fixture.path("ticks"),
     };

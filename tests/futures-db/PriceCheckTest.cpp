@@ -373,17 +373,20 @@ TEST_F(PriceCheckTest, ADailyPriceFarFromTheDaysBesideItIsNamed)
         const char *message; // nullptr: no price-jump violation
     };
     const Case cases[] = {
-        {"an absurd day", "UPDATE DailyData SET [Open] = 1e30, High = 1e30, Low = 1e30, [Close] = 1e30" + oilFeb5,
+        {"an absurd day",
+         "UPDATE DailyData SET [Open] = 1e30, High = 1e30, Low = 1e30, [Close] = 1e30" + oilFeb5,
          "Open 1e+30 of Oil on 1996-02-05 is more than 4 times the close of each day beside it ("},
         {"one absurd close", "UPDATE DailyData SET High = 1e30, [Close] = 1e30" + oilFeb5,
          "High 1e+30 of Oil on 1996-02-05 is more than 4 times the close of each day beside it"},
         {"a price in cents", "UPDATE DailyData SET [Open] = [Open] / 100, Low = Low / 100" + oilFeb5,
          "of Oil on 1996-02-05 is less than 1/4 of the close of each day beside it"},
-        {"the first day", "UPDATE DailyData SET [Open] = 1e20, High = 1e20, Low = 1e20, [Close] = 1e20 "
-                          "WHERE CommodityID = 2 AND [Date] = (SELECT min([Date]) FROM DailyData)",
+        {"the first day",
+         "UPDATE DailyData SET [Open] = 1e20, High = 1e20, Low = 1e20, [Close] = 1e20 "
+         "WHERE CommodityID = 2 AND [Date] = (SELECT min([Date]) FROM DailyData)",
          "Open 1e+20 of Gold on 1995-12-01 is more than 4 times the close of each day beside it"},
-        {"a lasting move", "UPDATE DailyData SET [Open] = [Open] * 5, High = High * 5, Low = Low * 5, "
-                           "[Close] = [Close] * 5 WHERE CommodityID = 3 AND [Date] >= 35100",
+        {"a lasting move",
+         "UPDATE DailyData SET [Open] = [Open] * 5, High = High * 5, Low = Low * 5, "
+         "[Close] = [Close] * 5 WHERE CommodityID = 3 AND [Date] >= 35100",
          nullptr},
     };
     for (const Case &c : cases) {

@@ -83,8 +83,10 @@ std::vector<std::string> linesOf(const std::string &text)
 
 std::vector<std::string> importArgs(const CsvFixture &fixture, const std::string &out)
 {
-    return {"import", out, "--daily", fixture.path("daily"), "--ticks", fixture.path("ticks"), "--news",
-            fixture.path("news")};
+    return {"import",  out,
+            "--daily", fixture.path("daily"),
+            "--ticks", fixture.path("ticks"),
+            "--news",  fixture.path("news")};
 }
 
 } // namespace
@@ -177,10 +179,12 @@ TEST(FuturesDbProgram, ImportRefusesAnInputThatIsNoRegularFileAtOnce)
         const char *says;
     };
     const Case cases[] = {
-        {"a link to /dev/zero", " (a link to /dev/zero) is a device, which the import does not read; save the "
-                                "data as a CSV file and name that file instead"},
-        {"a FIFO nobody writes", " is a FIFO (a named pipe), which the import does not read; save the data as "
-                                 "a CSV file and name that file instead"},
+        {"a link to /dev/zero",
+         " (a link to /dev/zero) is a device, which the import does not read; save the "
+         "data as a CSV file and name that file instead"},
+        {"a FIFO nobody writes",
+         " is a FIFO (a named pipe), which the import does not read; save the data as "
+         "a CSV file and name that file instead"},
         {"a folder", " is a folder, not a CSV file; put the CSV file itself there under that name"},
     };
     for (const Case &c : cases) {
@@ -216,9 +220,9 @@ TEST(FuturesDbProgram, ImportRefusesAnInputThatIsNoRegularFileAtOnce)
             close(fifoEnd);
         ASSERT_TRUE(WIFEXITED(status)) << status;
         EXPECT_EQ(WEXITSTATUS(status), 1);
-        EXPECT_EQ(linesOf(readText(errors)),
-                  (std::vector<std::string>{oil + c.says,
-                                            "futures-db: 1 errors; " + out + " was not written"}))
+        EXPECT_EQ(
+            linesOf(readText(errors)),
+            (std::vector<std::string>{oil + c.says, "futures-db: 1 errors; " + out + " was not written"}))
             << readText(errors);
         EXPECT_FALSE(std::filesystem::exists(out));
         EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
@@ -232,9 +236,9 @@ TEST(FuturesDbProgram, ImportNamesEachFileItLeavesAndListsItsErrorsAsTheCheckDoe
     const std::string copper = fixture.path("daily/Copper.csv");
     writeText(copper, "Date,Open,High,Low,Close,Volume,OpenInterest\n1996-02-05,1,1,1,1,,\n");
     const std::string out = fixture.path("futures.mdb"), errors = fixture.path("errors.txt");
-    const std::string warning = "futures-db: warning: " + copper + " is not imported: the import reads only " +
-                                "Cattle.csv, Gold.csv, Oil.csv, SP500.csv, Soybean.csv, TBond.csv from " +
-                                fixture.path("daily");
+    const std::string warning =
+        "futures-db: warning: " + copper + " is not imported: the import reads only " +
+        "Cattle.csv, Gold.csv, Oil.csv, SP500.csv, Soybean.csv, TBond.csv from " + fixture.path("daily");
     const auto run = [&] {
         const pid_t pid = startProgram(importArgs(fixture, out), fixture.path("output.txt"), errors);
         int status = 0;

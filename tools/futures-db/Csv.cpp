@@ -25,7 +25,7 @@ std::string kindProblem(const std::string &path, mode_t mode)
         name += " (a link to " + std::filesystem::weakly_canonical(path, ec).string() + ")";
     if (S_ISDIR(mode))
         return name + " is a folder, not a CSV file; put the CSV file itself there under that name";
-    const char *kind = S_ISFIFO(mode)                    ? "a FIFO (a named pipe)"
+    const char *kind = S_ISFIFO(mode)                   ? "a FIFO (a named pipe)"
                        : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
                        : S_ISSOCK(mode)                 ? "a socket"
                                                         : "no regular file";

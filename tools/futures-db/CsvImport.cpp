@@ -226,7 +226,8 @@ private:
         std::string problem;
         bool headerSeen = false;
         long long count = 0;
-        for (CsvReader::Next next; m_writer.ok() && (next = reader.next(r, problem)) != CsvReader::Next::End;) {
+        for (CsvReader::Next next;
+             m_writer.ok() && (next = reader.next(r, problem)) != CsvReader::Next::End;) {
             if (next == CsvReader::Next::Problem) {
                 m_report.add(headerSeen ? "row-form" : "file", problem);
                 if (!headerSeen)
@@ -238,7 +239,8 @@ private:
                 for (std::size_t i = 0; headerOk && i < header.size(); ++i)
                     headerOk = lower(trimmed(r.fields[i])) == lower(header[i]);
                 if (!headerOk) {
-                    error("header", file, r.line, [&] { return "the first line must be the header " + expected; });
+                    error("header", file, r.line,
+                          [&] { return "the first line must be the header " + expected; });
                     return false;
                 }
                 headerSeen = true;
@@ -249,8 +251,8 @@ private:
                 f = trimmed(f);
             if (r.fields.size() != header.size())
                 error("field-count", file, r.line, [&] {
-                    return "expected " + std::to_string(header.size()) + " fields (" + expected + "), found " +
-                           std::to_string(r.fields.size());
+                    return "expected " + std::to_string(header.size()) + " fields (" + expected +
+                           "), found " + std::to_string(r.fields.size());
                 });
             else
                 row(r);
@@ -326,7 +328,8 @@ private:
         const std::optional<double> v = decimal(text);
         if (!v || *v != std::floor(*v) || *v < 0 || *v > 2147483647.0) {
             error("count", file, line, [&] {
-                return std::string(name) + " '" + excerpt(text) + "' is not a whole number from 0 to 2147483647";
+                return std::string(name) + " '" + excerpt(text) +
+                       "' is not a whole number from 0 to 2147483647";
             });
             return std::nullopt;
         }
@@ -354,7 +357,8 @@ private:
                           [] { return std::string("the prices do not have Low <= Open, Close <= High"); });
                 else if (d && open && high && low && close && volume && interest)
                     if (const int earlier = m_writer.add(
-                            DailyRow{commodityId(i), *d, *interest, *volume, *open, *high, *low, *close}, r.line))
+                            DailyRow{commodityId(i), *d, *interest, *volume, *open, *high, *low, *close},
+                            r.line))
                         error("duplicate", file, r.line, [&] {
                             return "date " + excerpt(f[0]) + " is already on line " + std::to_string(earlier);
                         });

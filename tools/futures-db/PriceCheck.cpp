@@ -360,10 +360,13 @@ private:
             const std::size_t n = days.size();
             for (std::size_t k = 0; n >= 2 && k < n; ++k) {
                 const std::size_t first = k == 0 ? 1 : k == n - 1 ? (n >= 3 ? n - 3 : 0) : k - 1;
-                const std::size_t last = k == 0 ? std::min<std::size_t>(2, n - 1) : k == n - 1 ? n - 2 : k + 1;
+                const std::size_t last = k == 0       ? std::min<std::size_t>(2, n - 1)
+                                         : k == n - 1 ? n - 2
+                                                      : k + 1;
                 std::vector<std::size_t> beside;
                 for (std::size_t j = first; j <= last; ++j)
-                    if (j != k && days[j].prices[3] && *days[j].prices[3] > 0 && fitsSingle(*days[j].prices[3]))
+                    if (j != k && days[j].prices[3] && *days[j].prices[3] > 0 &&
+                        fitsSingle(*days[j].prices[3]))
                         beside.push_back(j);
                 for (int f = 0; f < 4 && !beside.empty(); ++f) {
                     const std::optional<double> &v = days[k].prices[f];
@@ -383,8 +386,9 @@ private:
                                  std::string(names[f]) + " " + numberText(*v) + " of " +
                                      std::string(instrumentKey(static_cast<Instrument>(id))) + " on " +
                                      dateText(days[k].date) + " is " +
-                                     (*v > *days[beside[0]].prices[3] ? "more than " + numberText(kJumpRatio) + " times"
-                                                                    : "less than 1/" + numberText(kJumpRatio) + " of") +
+                                     (*v > *days[beside[0]].prices[3]
+                                          ? "more than " + numberText(kJumpRatio) + " times"
+                                          : "less than 1/" + numberText(kJumpRatio) + " of") +
                                      " the close of each day beside it (" + closes +
                                      "); no market moves so far in a day, so the price is mistyped or in "
                                      "other units");

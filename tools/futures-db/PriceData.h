@@ -47,7 +47,10 @@ struct PriceData {
     std::vector<StoryRow> stories;
     std::vector<ReleaseRow> releases;
 
-    PriceCounts counts() const { return {daily.size(), tickDays.size(), ticks.size(), stories.size(), releases.size()}; }
+    PriceCounts counts() const
+    {
+        return {daily.size(), tickDays.size(), ticks.size(), stories.size(), releases.size()};
+    }
 };
 
 } // namespace tarvello::futuresdb

@@ -125,8 +125,9 @@ PriceFileWriter::PriceFileWriter(const OutputLock &lock)
     }
     // The file is flushed and renamed into place only after the commit, so a crash can leave nothing
     // half-written where the game looks: no journal and no flush of SQLite's own is needed.
-    bool ready = m_db->exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = FILE;") &&
-                 m_db->exec("BEGIN") && m_db->exec(kPriceSchemaSql);
+    bool ready =
+        m_db->exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = FILE;") &&
+        m_db->exec("BEGIN") && m_db->exec(kPriceSchemaSql);
     for (int t = 0; ready && t < 4; ++t) {
         const KeyedTable &spec = kKeyedTables[t];
         Database::Keyed &k = m_db->keyed[t];
@@ -142,7 +143,8 @@ PriceFileWriter::PriceFileWriter(const OutputLock &lock)
     m_db->day = m_db->prepare("INSERT INTO TickTradeDaysResults ([Date]) VALUES (?)");
     Stmt info = m_db->prepare("INSERT INTO DatabaseInfo (Name, Value) VALUES (?, ?)");
     std::string message;
-    for (const auto &[name, value] : {std::pair{"Password", kPricePassword}, {"SchemaVersion", kSchemaVersion}})
+    for (const auto &[name, value] :
+         {std::pair{"Password", kPricePassword}, {"SchemaVersion", kSchemaVersion}})
         if (ready && info) {
             bind(info.get(), 1, name);
             bind(info.get(), 2, value);
