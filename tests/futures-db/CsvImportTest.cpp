@@ -1,3 +1,4 @@
+#include "CsvFixture.h"
 #include "FuturesDbTestSupport.h"
 #include "ProgramRun.h"
 
@@ -12,8 +13,14 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -70,72 +77,6 @@ TEST(Csv, QuotedFieldsLinesAndLineEnds)
         EXPECT_EQ(error, b.error);
     }
 }
-
-namespace {
-
-const char *kDailyHeader = "Date,Open,High,Low,Close,Volume,OpenInterest\n";
-
-// History for three trading days, 5 to 7 February 1996: daily rows for all six instruments, ticks in
-// every trading-time window, a story per instrument for 1996 and two releases.
-class CsvFixture {
-public:
-    CsvFixture()
-    {
-        for (const char *sub : {"daily", "ticks", "news"})
-            std::filesystem::create_directories(path(sub));
-        const std::map<Instrument, std::string> daily = {
-            {Instrument::Cattle, "72.00,72.50,71.80,72.325"},
-            {Instrument::Gold, "401.30,402.00,400.10,401.50"},
-            {Instrument::Oil, "20.50,20.80,20.40,20.60"},
-            {Instrument::SP500, "353.40,355.00,352.05,354.95"},
-            {Instrument::Soybean, "580.50,582.25,579.75,581.25"},
-            {Instrument::TBond, "98.5,98.96875,98.25,98.75"},
-        };
-        for (const auto &[instrument, prices] : daily) {
-            std::string rows = kDailyHeader;
-            for (const char *day : {"1996-02-05", "1996-02-06", "1996-02-07"})
-                rows += std::string(day) + "," + prices + ",12000,34000\n";
-            write("daily", instrument, rows);
-
-            // The daily open at every window's reference time plus twenty minutes (late enough for Soybean's
-            // sixth window, which overlaps the fifth), and at the first one.
-            const std::string open = prices.substr(0, prices.find(','));
-            std::string ticks = "DateTime,Price\n";
-            for (const char *day : {"1996-02-05", "1996-02-06", "1996-02-07"})
-                for (int slot = 1; slot <= kSlotsPerDay; ++slot)
-                    for (int offset : slot == 1 ? std::vector<int>{0, 20} : std::vector<int>{20}) {
-                        const int m = referenceMinute(instrument, slot) + offset;
-                        char time[16];
-                        std::snprintf(time, sizeof time, "%02d:%02d", m / 60, m % 60);
-                        ticks += std::string(day) + " " + time + "," + open + "\n";
-                    }
-            write("ticks", instrument, ticks);
-        }
-        std::string stories = "Date,Instrument,News\n";
-        for (Instrument i : kAllInstruments)
-            stories += "1996-01-01," + std::string(instrumentKey(i)) + ",\"A year of " +
-                       std::string(instrumentKey(i)) + ", \"\"quoted\"\".\nSecond line.\"\n";
-        writeText(path("news/OverviewNews.csv"), stories);
-        writeText(path("news/Releases.csv"), "Date,Time,Title,Story\n"
-                                             "1996-02-05,08:30,Employment Report:,\"Jobs rose, a lot.\"\n"
-                                             "1996-02-06,14:15:30,Policy Decision:,Rates unchanged.\n");
-    }
-
-    std::string path(const std::string &relative) const
-    {
-        return m_dir.filePath(QString::fromStdString(relative)).toStdString();
-    }
-    void write(const std::string &dir, Instrument i, const std::string &text) const
-    {
-        writeText(path(dir + "/" + std::string(instrumentKey(i)) + ".csv"), text);
-    }
-    ImportSources sources() const { return {path("daily"), path("ticks"), path("news")}; }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-} // namespace
 
 TEST(CsvImport, RoundTripIntoTheGamesEncodings)
 {
@@ -229,6 +170,16 @@ TEST(CsvImport, BadRowsAreNamedByFileAndLineAndNothingIsWritten)
          "Releases.csv:2: the title and the story must not be empty"},
         {"news/Releases.csv", "Date,Time,Title,Story\n1996-02-05,08:30,Title:,\"Never closed\n",
          "Releases.csv:2: a quoted field is not closed"},
+        {"news/Releases.csv",
+         "Date,Time,Title,Story\n1996-02-05,08:30,Title:,One\n1996-02-05,08:30,Title:,Two\n",
+         "Releases.csv:3: the same release is already on line 2"},
+        {"ticks/Oil.csv",
+         "DateTime,Price\n1996-02-05 08:45,20.50\n1996-02-05 08:46,20.50\n1996-02-05 08:45,20.51\n",
+         "Oil.csv:4: time 1996-02-05 08:45 is already on line 2"},
+        {"daily/Oil.csv", kDailyHeader + day + std::string(2 << 20, '9') + "\n",
+         "Oil.csv:3: the row is longer than 1 MiB"},
+        {"daily/Oil.csv", kDailyHeader + day + "1996-02-06,0x1p4,20.80,20.40,20.60,1,1\n",
+         "Oil.csv:3: Open '0x1p4' is not a number"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.error);
@@ -265,8 +216,7 @@ TEST(CsvImport, PricesTheGameCannotReadBackExactlyAreRefused)
          "Open -3.5e38 is beyond any price the game can hold (a 32-bit float)"},
         {"beyond a double", "daily", Instrument::Oil, "1e400",
          "Open 1e400 is beyond any price the game can hold (a 32-bit float)"},
-        {"an infinity", "daily", Instrument::Oil, "inf",
-         "Open inf is beyond any price the game can hold (a 32-bit float)"},
+        {"an infinity", "daily", Instrument::Oil, "inf", "Open 'inf' is not a number"},
         {"not a number", "daily", Instrument::Oil, "nan", "Open 'nan' is not a number"},
         {"beyond a Single on a grid", "daily", Instrument::TBond, "3.5e38",
          "Open 3.5e38 is beyond any price the game can hold (a 32-bit float)"},
@@ -375,8 +325,9 @@ TEST(CsvImport, ABadFieldIsQuotedAsAShortPrintableExcerpt)
         const char *quoted; // how the message starts to quote it
     };
     const Case cases[] = {
-        {"a huge field", std::string(1 << 20, '7') + "x", "Close '7777777777"},
-        {"a huge number", "0." + std::string(1 << 20, '0') + "1", "Close 0.0000000000"},
+        // Huge, yet within the longest row a file may hold (kMaxCsvRecordBytes).
+        {"a huge field", std::string((1 << 20) - 100, '7') + "x", "Close '7777777777"},
+        {"a huge number", "0." + std::string((1 << 20) - 100, '0') + "1", "Close 0.0000000000"},
         {"a NUL byte",
          std::string("20.6\0"
                      "0",
@@ -460,4 +411,229 @@ TEST(PriceFile, AFailedWriteKeepsThePreviousFile)
     ASSERT_TRUE(writePriceFile(out, data, error)) << error;
     EXPECT_EQ(queryRows(out, "SELECT Name, Value FROM DatabaseInfo ORDER BY Name"),
               (std::vector<std::vector<std::string>>{{"Password", "kxq"}, {"SchemaVersion", "1"}}));
+}
+
+TEST(Csv, ARowBeyondTheLongestOrBrokenIsReportedAndReadingGoesOn)
+{
+    const std::string longRow(kMaxCsvRecordBytes + 1, 'x');
+    struct Case {
+        const char *name;
+        std::string text;
+        const char *problem;
+        std::vector<CsvRecord> after; // the records read after the problem
+    };
+    const Case cases[] = {
+        {"a row beyond the longest",
+         "a\n" + longRow + "\nb,c\n",
+         "f.csv:2: the row is longer than 1 MiB",
+         {{3, {"b", "c"}}}},
+        {"a quoted field beyond the longest",
+         "a\n\"" + longRow + "\nb\"\nc\n",
+         "f.csv:2: the row is longer than 1 MiB",
+         {{3, {"b\""}}, {4, {"c"}}}},
+        {"a row of the longest is read",
+         "a\n" + std::string(kMaxCsvRecordBytes, 'y') + "\nb\n",
+         nullptr,
+         {{2, {std::string(kMaxCsvRecordBytes, 'y')}}, {3, {"b"}}}},
+        {"text after a closing quote",
+         "a\n\"x\"y,1\nb\n",
+         "f.csv:2: text after the closing quote of a field",
+         {{3, {"b"}}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::size_t at = 0;
+        CsvReader reader(
+            [&](char *to, std::size_t size) -> long {
+                const std::size_t n = std::min(size, c.text.size() - at);
+                std::memcpy(to, c.text.data() + at, n);
+                at += n;
+                return static_cast<long>(n);
+            },
+            "f.csv");
+        CsvRecord record;
+        std::string problem;
+        ASSERT_EQ(reader.next(record, problem), CsvReader::Next::Record);
+        EXPECT_EQ(record.fields, std::vector<std::string>{"a"});
+        if (c.problem) {
+            ASSERT_EQ(reader.next(record, problem), CsvReader::Next::Problem);
+            EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        }
+        for (const CsvRecord &expected : c.after) {
+            ASSERT_EQ(reader.next(record, problem), CsvReader::Next::Record) << problem;
+            EXPECT_EQ(record.line, expected.line);
+            EXPECT_EQ(record.fields, expected.fields);
+        }
+        EXPECT_EQ(reader.next(record, problem), CsvReader::Next::End);
+    }
+}
+
+TEST(Csv, OnlyARegularFileIsRead)
+{
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("fifo.csv").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A writer holds the FIFO open, so that a reader that opened it would find no end rather than block.
+    const int writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    const std::string folder = dir.filePath("folder.csv").toStdString();
+    std::filesystem::create_directory(folder);
+    const std::string device = dir.filePath("zero.csv").toStdString();
+    std::filesystem::create_symlink("/dev/zero", device);
+    const std::string file = dir.filePath("file.csv").toStdString();
+    writeText(file, "a,b\n");
+    struct Case {
+        std::string path;
+        std::string problem; // empty: read
+    };
+    const Case cases[] = {
+        {fifo, fifo + " is a FIFO (a named pipe), which the import does not read"},
+        {folder, folder + " is a folder, not a CSV file"},
+        {device, device + " (a link to /dev/zero) is a device, which the import does not read"},
+        {file, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(inputFileProblem(c.path).rfind(c.problem, 0), 0u) << inputFileProblem(c.path);
+        EXPECT_EQ(inputFileProblem(c.path).empty(), c.problem.empty());
+        CsvReader reader(c.path);
+        CsvRecord record;
+        std::string problem;
+        if (c.problem.empty()) {
+            ASSERT_EQ(reader.next(record, problem), CsvReader::Next::Record) << problem;
+            EXPECT_EQ(record.fields, (std::vector<std::string>{"a", "b"}));
+        } else {
+            ASSERT_EQ(reader.next(record, problem), CsvReader::Next::Problem);
+            EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        }
+        EXPECT_EQ(reader.next(record, problem), CsvReader::Next::End);
+    }
+    close(writer);
+}
+
+TEST(CsvImport, OnlyPlainDecimalsArePrices)
+{
+    struct Case {
+        const char *text;
+        double close; // 0: refused as no number
+    };
+    const Case cases[] = {
+        {"20.60", 20.6}, {"+20.60", 20.6}, {"2.06e1", 20.6}, {"2060E-2", 20.6}, {"20.", 20.0}, {"0x1p4", 0},
+        {"0X14", 0},     {"inf", 0},       {"Infinity", 0},  {"nan(1)", 0},     {"1e", 0},     {"1.2.3", 0},
+        {"20.6f", 0},    {"- 20", 0},      {".", 0},         {"e5", 0},         {"20 .6", 0},  {"1e+", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        CsvFixture fixture;
+        fixture.write("daily", Instrument::Oil,
+                      std::string(kDailyHeader) + "1996-02-05,0.10,90,0.10," + c.text + ",1,1\n");
+        const std::string out = fixture.path("futures.mdb");
+        const auto errors = importCsvToFile(fixture.sources(), out);
+        if (c.close == 0) {
+            EXPECT_EQ(errors, std::vector<std::string>{fixture.path("daily/Oil.csv") + ":2: Close '" +
+                                                       c.text + "' is not a number"});
+            continue;
+        }
+        ASSERT_TRUE(errors.empty()) << errors.front();
+        const auto rows = queryRows(out, "SELECT [Close] FROM DailyData WHERE CommodityID = 3");
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(std::stod(rows[0][0]), c.close);
+    }
+}
+
+TEST(CsvImport, ErrorsAreListedAsTheCheckListsViolations)
+{
+    CsvFixture fixture;
+    std::string rows = kDailyHeader;
+    for (int day = 1; day <= 1000; ++day) {
+        char date[16];
+        std::snprintf(date, sizeof date, "1990-%02d-%02d", 1 + (day - 1) / 28 % 12, 1 + (day - 1) % 28);
+        // Every row a bad price; every tenth a bad volume as well.
+        rows += std::string(date) + ",x,1,1,1," + (day % 10 == 0 ? "-1" : "") + ",\n";
+    }
+    fixture.write("daily", Instrument::Oil, rows);
+    ImportSummary summary;
+    const auto errors = importCsvToFile(fixture.sources(), fixture.path("futures.mdb"), &summary);
+    const std::string file = fixture.path("daily/Oil.csv");
+    // Twenty of each kind in the order they were met, then how many more of each.
+    ASSERT_EQ(errors.size(), 2u * kViolationsListedPerRule + 2);
+    EXPECT_EQ(errors[0], file + ":2: Open 'x' is not a number");
+    EXPECT_TRUE(hasText(errors, file + ":11: Volume '-1' is not a whole number"));
+    EXPECT_TRUE(hasText(errors, file + ":201: Volume '-1' is not a whole number"));
+    EXPECT_FALSE(hasText(errors, file + ":211: "));
+    EXPECT_EQ(errors[errors.size() - 2], "... and 980 more number errors");
+    EXPECT_EQ(errors.back(), "... and 80 more count errors");
+    EXPECT_EQ(summary.errors, 1100);
+    EXPECT_FALSE(std::filesystem::exists(fixture.path("futures.mdb")));
+}
+
+TEST(CsvImport, AnInputThatIsNoRegularFileIsRefusedByNameBeforeTheLock)
+{
+    CsvFixture fixture;
+    const std::string oil = fixture.path("daily/Oil.csv"), gold = fixture.path("ticks/Gold.csv"),
+                      releases = fixture.path("news/Releases.csv");
+    std::filesystem::remove(oil);
+    std::filesystem::create_directory(oil);
+    std::filesystem::remove(gold);
+    std::filesystem::create_symlink("/dev/zero", gold);
+    std::filesystem::remove(releases);
+    std::filesystem::create_symlink(fixture.path("daily"), releases);
+    const std::string tbond = fixture.path("ticks/TBond.csv");
+    std::filesystem::remove(tbond);
+    ASSERT_EQ(mkfifo(tbond.c_str(), 0600), 0);
+    // A writer holds the FIFO open, so that an import that opened it would find no end rather than block.
+    const int writer = open(tbond.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    const std::string out = fixture.path("futures.mdb");
+    writeText(out, "the previous file");
+    // Another run holds the output: the inputs are refused before the lock is even tried.
+    const OutputLock other(out);
+    ASSERT_TRUE(other.held());
+    ImportSummary summary;
+    const auto errors = importCsvToFile(fixture.sources(), out, &summary);
+    close(writer);
+    ASSERT_EQ(errors.size(), 4u) << errors.front();
+    EXPECT_EQ(errors[0].rfind(oil + " is a folder, not a CSV file", 0), 0u) << errors[0];
+    EXPECT_EQ(errors[1].rfind(gold + " (a link to /dev/zero) is a device", 0), 0u) << errors[1];
+    EXPECT_EQ(errors[2].rfind(tbond + " is a FIFO (a named pipe)", 0), 0u) << errors[2];
+    EXPECT_EQ(errors[3].rfind(releases + " (a link to " + fixture.path("daily") + ") is a folder", 0), 0u)
+        << errors[3];
+    EXPECT_EQ(summary.errors, 4);
+    EXPECT_EQ(readText(out), "the previous file");
+    EXPECT_TRUE(partialFiles(out).empty());
+}
+
+TEST(CsvImport, FilesBesideTheInputsAreNamedAsNotImported)
+{
+    CsvFixture fixture;
+    writeText(fixture.path("daily/Copper.csv"), "Date,Open,High,Low,Close,Volume,OpenInterest\n");
+    writeText(fixture.path("news/notes.txt"), "to do");
+    std::filesystem::create_directory(fixture.path("ticks/old"));
+    ImportSummary summary;
+    const auto errors = importCsvToFile(fixture.sources(), fixture.path("futures.mdb"), &summary);
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    EXPECT_EQ(summary.written.daily, 18u);
+    const std::string dailyNames = "Cattle.csv, Gold.csv, Oil.csv, SP500.csv, Soybean.csv, TBond.csv";
+    std::vector<std::string> expected = {
+        fixture.path("daily/Copper.csv") + " is not imported: the import reads only " + dailyNames +
+            " from " + fixture.path("daily"),
+        fixture.path("news/notes.txt") +
+            " is not imported: the import reads only OverviewNews.csv, Releases.csv from " +
+            fixture.path("news"),
+        fixture.path("ticks/old") + " is not imported: the import reads only " + dailyNames + " from " +
+            fixture.path("ticks"),
+    };
+    auto warnings = summary.warnings;
+    std::sort(warnings.begin(), warnings.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(warnings, expected);
+
+    // One folder for the daily and the news files: each of those files is imported.
+    ImportSummary shared;
+    ImportSources sources = fixture.sources();
+    std::filesystem::rename(fixture.path("news/OverviewNews.csv"), fixture.path("daily/OverviewNews.csv"));
+    sources.newsDir = sources.dailyDir;
+    EXPECT_TRUE(importCsvToFile(sources, fixture.path("futures.mdb"), &shared).empty());
+    EXPECT_EQ(shared.warnings.size(), 2u); // Copper.csv and the tick folder's "old"
+    EXPECT_TRUE(hasText(shared.warnings, "Copper.csv is not imported"));
 }

@@ -361,3 +361,40 @@ TEST_F(PriceCheckTest, ABadValueIsQuotedAsAShortPrintableExcerpt)
         }
     }
 }
+
+// A daily price many times above or below the close of each day beside it is a slip (1e30 typed for a
+// price, a price in other units); a lasting move of the market is not one.
+TEST_F(PriceCheckTest, ADailyPriceFarFromTheDaysBesideItIsNamed)
+{
+    const std::string oilFeb5 = " WHERE CommodityID = 3 AND [Date] = 35100";
+    struct Case {
+        const char *name;
+        std::string sql;
+        const char *message; // nullptr: no price-jump violation
+    };
+    const Case cases[] = {
+        {"an absurd day",
+         "UPDATE DailyData SET [Open] = 1e30, High = 1e30, Low = 1e30, [Close] = 1e30" + oilFeb5,
+         "Open 1e+30 of Oil on 1996-02-05 is more than 4 times the close of each day beside it ("},
+        {"one absurd close", "UPDATE DailyData SET High = 1e30, [Close] = 1e30" + oilFeb5,
+         "High 1e+30 of Oil on 1996-02-05 is more than 4 times the close of each day beside it"},
+        {"a price in cents", "UPDATE DailyData SET [Open] = [Open] / 100, Low = Low / 100" + oilFeb5,
+         "of Oil on 1996-02-05 is less than 1/4 of the close of each day beside it"},
+        {"the first day",
+         "UPDATE DailyData SET [Open] = 1e20, High = 1e20, Low = 1e20, [Close] = 1e20 "
+         "WHERE CommodityID = 2 AND [Date] = (SELECT min([Date]) FROM DailyData)",
+         "Open 1e+20 of Gold on 1995-12-01 is more than 4 times the close of each day beside it"},
+        {"a lasting move",
+         "UPDATE DailyData SET [Open] = [Open] * 5, High = High * 5, Low = Low * 5, "
+         "[Close] = [Close] * 5 WHERE CommodityID = 3 AND [Date] >= 35100",
+         nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto violations = checkPriceFile(broken(c.name, c.sql), options());
+        if (c.message)
+            EXPECT_TRUE(hasViolation(violations, "price-jump", c.message)) << listed(violations);
+        else
+            EXPECT_FALSE(hasViolation(violations, "price-jump", "")) << listed(violations);
+    }
+}

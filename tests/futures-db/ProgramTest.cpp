@@ -1,3 +1,4 @@
+#include "CsvFixture.h"
 #include "ProgramRun.h"
 
 #include <QTemporaryDir>
@@ -15,6 +16,41 @@
 #include <vector>
 
 using namespace futuresdbtest;
+using tarvello::futuresdb::kViolationsListedPerRule;
+
+namespace {
+
+// Whether the running program holds the file at path open.
+bool holdsOpen(pid_t pid, const std::string &path)
+{
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it("/proc/" + std::to_string(pid) + "/fd", ec), end;
+         !ec && it != end; it.increment(ec))
+        if (std::filesystem::read_symlink(it->path(), ec) == path)
+            return true;
+    return false;
+}
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end - at));
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> importArgs(const CsvFixture &fixture, const std::string &out)
+{
+    return {"import",  out,
+            "--daily", fixture.path("daily"),
+            "--ticks", fixture.path("ticks"),
+            "--news",  fixture.path("news")};
+}
+
+} // namespace
 
 TEST(FuturesDbProgram, CheckOfAFifoEndsAtOnceWithAFailure)
 {
@@ -227,4 +263,94 @@ TEST(FuturesDbProgram, OnlyTheTemporaryFilesOfRunsThatAreGoneAreRemoved)
         EXPECT_EQ(readText(out + ".target"), "the user's own");
         EXPECT_FALSE(fs::exists(out + ".lock"));
     }
+}
+
+TEST(FuturesDbProgram, ImportRefusesAnInputThatIsNoRegularFileAtOnce)
+{
+    struct Case {
+        const char *name;
+        const char *says;
+    };
+    const Case cases[] = {
+        {"a link to /dev/zero",
+         " (a link to /dev/zero) is a device, which the import does not read; save the "
+         "data as a CSV file and name that file instead"},
+        {"a FIFO nobody writes",
+         " is a FIFO (a named pipe), which the import does not read; save the data as "
+         "a CSV file and name that file instead"},
+        {"a folder", " is a folder, not a CSV file; put the CSV file itself there under that name"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CsvFixture fixture;
+        const std::string oil = fixture.path("daily/Oil.csv");
+        std::filesystem::remove(oil);
+        int fifoEnd = -1;
+        if (std::string(c.name).find("FIFO") != std::string::npos) {
+            ASSERT_EQ(mkfifo(oil.c_str(), 0600), 0);
+            // The test's end never writes: it only lets a program that opened the FIFO go on to read.
+            fifoEnd = open(oil.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+            ASSERT_GE(fifoEnd, 0);
+        } else if (std::string(c.name).find("folder") != std::string::npos) {
+            std::filesystem::create_directory(oil);
+        } else {
+            std::filesystem::create_symlink("/dev/zero", oil);
+        }
+        const std::string out = fixture.path("futures.mdb"), errors = fixture.path("errors.txt");
+        const pid_t pid = startProgram(importArgs(fixture, out), fixture.path("output.txt"), errors);
+        ASSERT_GT(pid, 0);
+        // A program that read the FIFO would wait on it for ever: once it holds it open, the test's end is
+        // closed, so that it meets the end of the file, ends, and fails below.
+        int status = 0;
+        while (waitpid(pid, &status, WNOHANG) == 0) {
+            if (fifoEnd >= 0 && holdsOpen(pid, oil)) {
+                close(fifoEnd);
+                fifoEnd = -1;
+            }
+            usleep(1000);
+        }
+        if (fifoEnd >= 0)
+            close(fifoEnd);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_EQ(
+            linesOf(readText(errors)),
+            (std::vector<std::string>{oil + c.says, "futures-db: 1 errors; " + out + " was not written"}))
+            << readText(errors);
+        EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_FALSE(std::filesystem::exists(out + ".lock"));
+        EXPECT_TRUE(partialFiles(out).empty());
+    }
+}
+
+TEST(FuturesDbProgram, ImportNamesEachFileItLeavesAndListsItsErrorsAsTheCheckDoes)
+{
+    CsvFixture fixture;
+    const std::string copper = fixture.path("daily/Copper.csv");
+    writeText(copper, "Date,Open,High,Low,Close,Volume,OpenInterest\n1996-02-05,1,1,1,1,,\n");
+    const std::string out = fixture.path("futures.mdb"), errors = fixture.path("errors.txt");
+    const std::string warning =
+        "futures-db: warning: " + copper + " is not imported: the import reads only " +
+        "Cattle.csv, Gold.csv, Oil.csv, SP500.csv, Soybean.csv, TBond.csv from " + fixture.path("daily");
+    const auto run = [&] {
+        const pid_t pid = startProgram(importArgs(fixture, out), fixture.path("output.txt"), errors);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(linesOf(readText(errors)), std::vector<std::string>{warning});
+    EXPECT_TRUE(std::filesystem::exists(out));
+
+    std::string rows = futuresdbtest::kDailyHeader;
+    for (int day = 1; day <= 500; ++day)
+        rows += "1990-01-01,x,1,1,1,,\n";
+    writeText(fixture.path("daily/Gold.csv"), rows);
+    EXPECT_EQ(run(), 1);
+    const std::vector<std::string> lines = linesOf(readText(errors));
+    ASSERT_EQ(lines.size(), 1u + kViolationsListedPerRule + 2) << readText(errors);
+    EXPECT_EQ(lines[0], warning);
+    EXPECT_EQ(lines[1], fixture.path("daily/Gold.csv") + ":2: Open 'x' is not a number");
+    EXPECT_EQ(lines[kViolationsListedPerRule + 1], "... and 480 more number errors");
+    EXPECT_EQ(lines.back(), "futures-db: 500 errors; " + out + " was not written");
 }

@@ -11,18 +11,25 @@ namespace tarvello::futuresdb {
 
 void CheckReport::add(const std::string &rule, std::string message)
 {
+    ++m_total;
     if (m_counts[rule]++ == 0)
         m_rules.push_back(rule);
     if (m_counts[rule] <= kViolationsListedPerRule)
         m_listed.push_back({rule, std::move(message)});
 }
 
+bool CheckReport::listing(const std::string &rule) const
+{
+    const auto it = m_counts.find(rule);
+    return it == m_counts.end() || it->second < kViolationsListedPerRule;
+}
+
 std::vector<Violation> CheckReport::violations() const
 {
     std::vector<Violation> all = m_listed;
     for (const std::string &rule : m_rules)
-        if (const int more = m_counts.at(rule) - kViolationsListedPerRule; more > 0)
-            all.push_back({rule, "... and " + std::to_string(more) + " more " + rule + " violations"});
+        if (const long long more = m_counts.at(rule) - kViolationsListedPerRule; more > 0)
+            all.push_back({rule, "... and " + std::to_string(more) + " more " + rule + " " + m_noun});
     return all;
 }
 

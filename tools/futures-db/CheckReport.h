@@ -10,16 +10,24 @@
 
 namespace tarvello::futuresdb {
 
-// Collects the violations of a check: the first few of each rule word for word, then a count of the rest.
+// Collects the violations of a check, or the errors of an import: the first few of each rule (or kind)
+// word for word, then a count of the rest, so that what is shown and held stays small however many there
+// are. noun names them in that count ("... and 12 more price-range violations").
 class CheckReport {
 public:
+    explicit CheckReport(std::string noun = "violations") : m_noun(std::move(noun)) {}
     void add(const std::string &rule, std::string message);
+    // Whether the next one of rule would be listed word for word (so that its message is worth making).
+    bool listing(const std::string &rule) const;
     std::vector<Violation> violations() const;
+    long long total() const { return m_total; }
 
 private:
+    std::string m_noun;
+    long long m_total = 0;
     std::vector<Violation> m_listed;
     std::vector<std::string> m_rules; // in order of first appearance
-    std::map<std::string, int> m_counts;
+    std::map<std::string, long long> m_counts;
 };
 
 // How the check names values in its messages.

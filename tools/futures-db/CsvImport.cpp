@@ -77,17 +77,33 @@ std::optional<int> clockTime(const std::string &text, std::size_t at)
     return *h * 3600 + *m * 60 + *s;
 }
 
-// A number, or nothing for a text that is none (NaN included). A number too large for a double reads as
-// an infinity, for the caller to refuse as too large.
+// A plain decimal number ("12", "-0.5", ".5", "1.5e3"), or nothing for any other text: no hex float,
+// no "inf" or "nan", no spaces inside. A number too large for a double reads as an infinity, for the
+// caller to refuse as too large.
 std::optional<double> decimal(const std::string &text)
 {
-    if (text.empty())
+    std::size_t i = text.size() > 0 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const auto isDigit = [&](std::size_t at) {
+        return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
+    };
+    std::size_t mantissaDigits = 0;
+    for (; isDigit(i); ++i)
+        ++mantissaDigits;
+    if (i < text.size() && text[i] == '.')
+        for (++i; isDigit(i); ++i)
+            ++mantissaDigits;
+    if (mantissaDigits == 0)
         return std::nullopt;
-    char *end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || std::isnan(v))
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        i += i + 1 < text.size() && (text[i + 1] == '-' || text[i + 1] == '+') ? 2 : 1;
+        if (!isDigit(i))
+            return std::nullopt;
+        while (isDigit(i))
+            ++i;
+    }
+    if (i != text.size())
         return std::nullopt;
-    return v;
+    return std::strtod(text.c_str(), nullptr);
 }
 
 // An instrument's file in a daily or tick folder.
@@ -106,8 +122,8 @@ std::string releasesFile(const std::string &dir)
     return (std::filesystem::path(dir) / "Releases.csv").string();
 }
 
-// The input file that path names, under any spelling or link, or nothing.
-std::optional<std::string> inputAt(const ImportSources &sources, const std::string &path)
+// Every file the import may read: the daily and tick files, and the news files.
+std::vector<std::string> inputFiles(const ImportSources &sources)
 {
     std::vector<std::string> inputs;
     for (const std::string *dir : {&sources.dailyDir, &sources.ticksDir})
@@ -116,7 +132,13 @@ std::optional<std::string> inputAt(const ImportSources &sources, const std::stri
                 inputs.push_back(fileIn(*dir, i));
     if (!sources.newsDir.empty())
         inputs.insert(inputs.end(), {storiesFile(sources.newsDir), releasesFile(sources.newsDir)});
-    for (const std::string &input : inputs) {
+    return inputs;
+}
+
+// The input file that path names, under any spelling or link, or nothing.
+std::optional<std::string> inputAt(const ImportSources &sources, const std::string &path)
+{
+    for (const std::string &input : inputFiles(sources)) {
         std::error_code ec;
         if (std::filesystem::equivalent(path, input, ec) && !ec)
             return input;
@@ -124,9 +146,49 @@ std::optional<std::string> inputAt(const ImportSources &sources, const std::stri
     return std::nullopt;
 }
 
+// Each file of the input folders that is not imported, by path, with the names the import reads there.
+std::vector<std::string> filesNotImported(const ImportSources &sources)
+{
+    namespace fs = std::filesystem;
+    std::map<std::string, std::pair<std::string, std::set<std::string>>> folders; // canonical -> given, names
+    const auto expect = [&](const std::string &dir, const std::string &name) {
+        std::error_code ec;
+        const fs::path canonical = fs::weakly_canonical(dir, ec);
+        auto &folder = folders[ec ? dir : canonical.string()];
+        if (folder.first.empty())
+            folder.first = dir;
+        folder.second.insert(name);
+    };
+    for (const std::string *dir : {&sources.dailyDir, &sources.ticksDir})
+        if (!dir->empty())
+            for (Instrument i : kAllInstruments)
+                expect(*dir, std::string(instrumentKey(i)) + ".csv");
+    if (!sources.newsDir.empty())
+        for (const char *name : {"OverviewNews.csv", "Releases.csv"})
+            expect(sources.newsDir, name);
+    std::vector<std::string> warnings;
+    for (const auto &[canonical, folder] : folders) {
+        std::vector<std::string> strays;
+        std::error_code ec;
+        for (fs::directory_iterator it(folder.first, ec), end; !ec && it != end; it.increment(ec))
+            if (!folder.second.count(it->path().filename().string()))
+                strays.push_back(it->path().string());
+        std::sort(strays.begin(), strays.end());
+        std::string names;
+        for (const std::string &name : folder.second)
+            names += (names.empty() ? "" : ", ") + name;
+        for (const std::string &stray : strays)
+            warnings.push_back(stray + " is not imported: the import reads only " + names + " from " +
+                               folder.first);
+    }
+    return warnings;
+}
+
 class Importer {
 public:
-    ImportResult run(const ImportSources &sources)
+    Importer(PriceFileWriter &writer, CheckReport &report) : m_writer(writer), m_report(report) {}
+
+    void run(const ImportSources &sources)
     {
         for (Instrument i : kAllInstruments)
             readDaily(i, fileIn(sources.dailyDir, i));
@@ -135,58 +197,81 @@ public:
                 readTicks(i, fileIn(sources.ticksDir, i));
         if (!sources.newsDir.empty())
             readNews(sources.newsDir);
-        m_result.data.tickDays.assign(m_tickDays.begin(), m_tickDays.end());
-        m_result.data.stories.push_back(disclaimerRow());
-        return std::move(m_result);
+        for (int day : m_tickDays)
+            m_writer.addTickDay(day);
+        m_writer.add(disclaimerRow());
     }
 
 private:
-    void error(const std::string &file, int line, const std::string &problem)
+    // Reports a problem of a row; its text is made only when it is listed.
+    template <typename Problem>
+    void error(const char *kind, const std::string &file, int line, const Problem &problem)
     {
-        m_result.errors.push_back(file + ":" + std::to_string(line) + ": " + problem);
+        m_report.add(kind, m_report.listing(kind) ? file + ":" + std::to_string(line) + ": " + problem()
+                                                  : std::string());
     }
 
-    // The records after the header, or nothing when the file cannot be read or its header is wrong.
-    std::optional<std::vector<CsvRecord>> records(const std::string &file,
-                                                  const std::vector<std::string> &header)
+    // Calls row for each record after the header, its fields trimmed and as many as the header's; reports
+    // every other record, a file that cannot be read and a wrong header. False when the file was not
+    // read (it cannot be opened or its header is wrong); rows counts the records after the header.
+    template <typename Row>
+    bool forEachRow(const std::string &file, const std::vector<std::string> &header, Row row,
+                    long long *rows = nullptr)
     {
-        std::vector<CsvRecord> all;
-        std::string problem;
-        if (!readCsv(file, all, problem)) {
-            m_result.errors.push_back(problem);
-            return std::nullopt;
-        }
         std::string expected;
         for (const std::string &h : header)
             expected += (expected.empty() ? "" : ",") + h;
-        bool headerOk = !all.empty() && all[0].fields.size() == header.size();
-        for (std::size_t i = 0; headerOk && i < header.size(); ++i)
-            headerOk = lower(trimmed(all[0].fields[i])) == lower(header[i]);
-        if (!headerOk) {
-            error(file, all.empty() ? 1 : all[0].line, "the first line must be the header " + expected);
-            return std::nullopt;
-        }
-        all.erase(all.begin());
-        for (CsvRecord &r : all)
+        CsvReader reader(file);
+        CsvRecord r;
+        std::string problem;
+        bool headerSeen = false;
+        long long count = 0;
+        for (CsvReader::Next next;
+             m_writer.ok() && (next = reader.next(r, problem)) != CsvReader::Next::End;) {
+            if (next == CsvReader::Next::Problem) {
+                m_report.add(headerSeen ? "row-form" : "file", problem);
+                if (!headerSeen)
+                    return false;
+                continue;
+            }
+            if (!headerSeen) {
+                bool headerOk = r.fields.size() == header.size();
+                for (std::size_t i = 0; headerOk && i < header.size(); ++i)
+                    headerOk = lower(trimmed(r.fields[i])) == lower(header[i]);
+                if (!headerOk) {
+                    error("header", file, r.line,
+                          [&] { return "the first line must be the header " + expected; });
+                    return false;
+                }
+                headerSeen = true;
+                continue;
+            }
+            ++count;
             for (std::string &f : r.fields)
                 f = trimmed(f);
-        std::vector<CsvRecord> valid;
-        for (CsvRecord &r : all) {
             if (r.fields.size() != header.size())
-                error(file, r.line,
-                      "expected " + std::to_string(header.size()) + " fields (" + expected + "), found " +
-                          std::to_string(r.fields.size()));
+                error("field-count", file, r.line, [&] {
+                    return "expected " + std::to_string(header.size()) + " fields (" + expected +
+                           "), found " + std::to_string(r.fields.size());
+                });
             else
-                valid.push_back(std::move(r));
+                row(r);
         }
-        return valid;
+        if (!headerSeen && m_writer.ok()) {
+            error("header", file, 1, [&] { return "the first line must be the header " + expected; });
+            return false;
+        }
+        if (rows)
+            *rows = count;
+        return true;
     }
 
     std::optional<int> date(const std::string &file, int line, const std::string &text)
     {
         const std::optional<int> d = isoDate(text);
         if (!d || text.size() != 10)
-            error(file, line, "date '" + excerpt(text) + "' is not a date in the form yyyy-mm-dd");
+            error("date", file, line,
+                  [&] { return "date '" + excerpt(text) + "' is not a date in the form yyyy-mm-dd"; });
         return text.size() == 10 ? d : std::nullopt;
     }
 
@@ -197,22 +282,25 @@ private:
     {
         const std::optional<double> v = decimal(text);
         if (!v) {
-            error(file, line, std::string(name) + " '" + excerpt(text) + "' is not a number");
+            error("number", file, line,
+                  [&] { return std::string(name) + " '" + excerpt(text) + "' is not a number"; });
         } else if (!fitsSingle(*v)) {
-            error(file, line,
-                  std::string(name) + " " + excerpt(text) +
-                      " is beyond any price the game can hold (a 32-bit float)");
+            error("price-range", file, line, [&] {
+                return std::string(name) + " " + excerpt(text) +
+                       " is beyond any price the game can hold (a 32-bit float)";
+            });
         } else if (gamePrice(i, *v) <= kPriceFloor) {
-            error(file, line,
-                  std::string(name) + " " + excerpt(text) + " is at or below the price floor of 0.05");
+            error("price-floor", file, line, [&] {
+                return std::string(name) + " " + excerpt(text) + " is at or below the price floor of 0.05";
+            });
         } else if (!onGrid(*v, grid)) {
-            error(file, line,
-                  std::string(name) + " " + excerpt(text) +
-                      (i == Instrument::TBond
-                           ? " is not a whole number of 32nds (write T-Bond prices as decimal "
-                             "points: 98.5 for 98 16/32)"
-                           : " is not a whole number of eighths of a cent (write Soybean "
-                             "prices in cents: 581.25)"));
+            error("price-grid", file, line, [&] {
+                return std::string(name) + " " + excerpt(text) +
+                       (i == Instrument::TBond ? " is not a whole number of 32nds (write T-Bond prices as "
+                                                 "decimal points: 98.5 for 98 16/32)"
+                                               : " is not a whole number of eighths of a cent (write Soybean "
+                                                 "prices in cents: 581.25)");
+            });
         } else {
             return v;
         }
@@ -225,10 +313,11 @@ private:
     {
         const ExactTick tick = encodeTickExactly(i, value);
         if (!tick.stored)
-            error(file, line,
-                  "Price " + excerpt(text) +
-                      " is too large for a tick the game reads exactly (as a 32-bit float)" +
-                      (tick.reading ? ": it would read as " + numberText(*tick.reading) : std::string()));
+            error("price-range", file, line, [&] {
+                return "Price " + excerpt(text) +
+                       " is too large for a tick the game reads exactly (as a 32-bit float)" +
+                       (tick.reading ? ": it would read as " + numberText(*tick.reading) : std::string());
+            });
         return tick.stored;
     }
 
@@ -238,8 +327,10 @@ private:
             return 0;
         const std::optional<double> v = decimal(text);
         if (!v || *v != std::floor(*v) || *v < 0 || *v > 2147483647.0) {
-            error(file, line,
-                  std::string(name) + " '" + excerpt(text) + "' is not a whole number from 0 to 2147483647");
+            error("count", file, line, [&] {
+                return std::string(name) + " '" + excerpt(text) +
+                       "' is not a whole number from 0 to 2147483647";
+            });
             return std::nullopt;
         }
         return static_cast<int>(*v);
@@ -247,41 +338,39 @@ private:
 
     void readDaily(Instrument i, const std::string &file)
     {
-        const auto rows = records(file, {"Date", "Open", "High", "Low", "Close", "Volume", "OpenInterest"});
-        if (!rows)
-            return;
-        if (rows->empty())
-            error(file, 2, "the file has no rows");
-        std::map<int, int> lineOf;
-        for (const CsvRecord &r : *rows) {
-            const auto &f = r.fields;
-            const auto d = date(file, r.line, f[0]);
-            const int grid = dailyGrid(i);
-            const auto open = price(file, r.line, i, "Open", f[1], grid);
-            const auto high = price(file, r.line, i, "High", f[2], grid);
-            const auto low = price(file, r.line, i, "Low", f[3], grid);
-            const auto close = price(file, r.line, i, "Close", f[4], grid);
-            const auto volume = count(file, r.line, "Volume", f[5]);
-            const auto interest = count(file, r.line, "OpenInterest", f[6]);
-            if (open && high && low && close &&
-                !(*low <= *open && *low <= *close && *open <= *high && *close <= *high))
-                error(file, r.line, "the prices do not have Low <= Open, Close <= High");
-            else if (d && !lineOf.emplace(*d, r.line).second)
-                error(file, r.line,
-                      "date " + excerpt(f[0]) + " is already on line " + std::to_string(lineOf[*d]));
-            else if (d && open && high && low && close && volume && interest)
-                m_result.data.daily.push_back(
-                    {commodityId(i), *d, *interest, *volume, *open, *high, *low, *close});
-        }
+        long long rows = 0;
+        const bool read = forEachRow(
+            file, {"Date", "Open", "High", "Low", "Close", "Volume", "OpenInterest"},
+            [&](const CsvRecord &r) {
+                const auto &f = r.fields;
+                const auto d = date(file, r.line, f[0]);
+                const int grid = dailyGrid(i);
+                const auto open = price(file, r.line, i, "Open", f[1], grid);
+                const auto high = price(file, r.line, i, "High", f[2], grid);
+                const auto low = price(file, r.line, i, "Low", f[3], grid);
+                const auto close = price(file, r.line, i, "Close", f[4], grid);
+                const auto volume = count(file, r.line, "Volume", f[5]);
+                const auto interest = count(file, r.line, "OpenInterest", f[6]);
+                if (open && high && low && close &&
+                    !(*low <= *open && *low <= *close && *open <= *high && *close <= *high))
+                    error("high-low", file, r.line,
+                          [] { return std::string("the prices do not have Low <= Open, Close <= High"); });
+                else if (d && open && high && low && close && volume && interest)
+                    if (const int earlier = m_writer.add(
+                            DailyRow{commodityId(i), *d, *interest, *volume, *open, *high, *low, *close},
+                            r.line))
+                        error("duplicate", file, r.line, [&] {
+                            return "date " + excerpt(f[0]) + " is already on line " + std::to_string(earlier);
+                        });
+            },
+            &rows);
+        if (read && rows == 0)
+            error("no-rows", file, 2, [] { return std::string("the file has no rows"); });
     }
 
     void readTicks(Instrument i, const std::string &file)
     {
-        const auto rows = records(file, {"DateTime", "Price"});
-        if (!rows)
-            return;
-        std::map<std::pair<int, int>, int> lineOf;
-        for (const CsvRecord &r : *rows) {
+        forEachRow(file, {"DateTime", "Price"}, [&](const CsvRecord &r) {
             const std::string &when = r.fields[0];
             const auto d = isoDate(when);
             std::optional<int> minute;
@@ -289,21 +378,20 @@ private:
                 if (const auto t = clockTime(when, 11); t && *t % 60 == 0)
                     minute = *t / 60;
             if (!d || !minute)
-                error(file, r.line,
-                      "date and time '" + excerpt(when) + "' is not in the form yyyy-mm-dd HH:MM");
+                error("date", file, r.line, [&] {
+                    return "date and time '" + excerpt(when) + "' is not in the form yyyy-mm-dd HH:MM";
+                });
             const auto p = price(file, r.line, i, "Price", r.fields[1], dailyGrid(i));
             const auto stored = p ? tick(file, r.line, i, r.fields[1], *p) : std::nullopt;
             if (!d || !minute || !stored)
-                continue;
-            if (!lineOf.emplace(std::pair{*d, *minute}, r.line).second) {
-                error(file, r.line,
-                      "time " + excerpt(when) + " is already on line " +
-                          std::to_string(lineOf[{*d, *minute}]));
-                continue;
-            }
-            m_result.data.ticks.push_back({commodityId(i), *d, *minute, *stored});
-            m_tickDays.insert(*d);
-        }
+                return;
+            if (const int earlier = m_writer.add(TickRow{commodityId(i), *d, *minute, *stored}, r.line))
+                error("duplicate", file, r.line, [&] {
+                    return "time " + excerpt(when) + " is already on line " + std::to_string(earlier);
+                });
+            else
+                m_tickDays.insert(*d);
+        });
     }
 
     void readNews(const std::string &dir)
@@ -311,101 +399,107 @@ private:
         namespace fs = std::filesystem;
         const std::string stories = storiesFile(dir);
         const std::string releases = releasesFile(dir);
-        if (!fs::exists(stories) && !fs::exists(releases)) {
-            m_result.errors.push_back(dir + ": has neither OverviewNews.csv nor Releases.csv");
+        std::error_code ec;
+        if (!fs::exists(stories, ec) && !fs::exists(releases, ec)) {
+            m_report.add("file", dir + ": has neither OverviewNews.csv nor Releases.csv");
             return;
         }
-        if (fs::exists(stories))
+        if (fs::exists(stories, ec))
             readStories(stories);
-        if (fs::exists(releases))
+        if (fs::exists(releases, ec))
             readReleases(releases);
     }
 
     void readStories(const std::string &file)
     {
-        const auto rows = records(file, {"Date", "Instrument", "News"});
-        if (!rows)
-            return;
-        std::map<std::pair<int, int>, int> lineOf;
-        for (const CsvRecord &r : *rows) {
+        forEachRow(file, {"Date", "Instrument", "News"}, [&](const CsvRecord &r) {
             const auto d = date(file, r.line, r.fields[0]);
             std::optional<int> id;
             for (Instrument i : kAllInstruments)
                 if (lower(r.fields[1]) == lower(std::string(instrumentKey(i))))
                     id = commodityId(i);
             if (!id)
-                error(file, r.line,
-                      "instrument '" + excerpt(r.fields[1]) +
-                          "' is not one of Cattle, Gold, Oil, SP500, "
-                          "Soybean, TBond");
+                error("instrument", file, r.line, [&] {
+                    return "instrument '" + excerpt(r.fields[1]) +
+                           "' is not one of Cattle, Gold, Oil, SP500, Soybean, TBond";
+                });
             if (r.fields[2].empty())
-                error(file, r.line, "the story is empty");
+                error("empty-text", file, r.line, [] { return std::string("the story is empty"); });
             if (!d || !id || r.fields[2].empty())
-                continue;
-            if (!lineOf.emplace(std::pair{*d, *id}, r.line).second)
-                error(file, r.line,
-                      "a story for " + excerpt(r.fields[1]) + " on " + excerpt(r.fields[0]) +
-                          " is already on line " + std::to_string(lineOf[{*d, *id}]));
-            else
-                m_result.data.stories.push_back({*d, *id, r.fields[2]});
-        }
+                return;
+            if (const int earlier = m_writer.add(StoryRow{*d, *id, r.fields[2]}, r.line))
+                error("duplicate", file, r.line, [&] {
+                    return "a story for " + excerpt(r.fields[1]) + " on " + excerpt(r.fields[0]) +
+                           " is already on line " + std::to_string(earlier);
+                });
+        });
     }
 
     void readReleases(const std::string &file)
     {
-        const auto rows = records(file, {"Date", "Time", "Title", "Story"});
-        if (!rows)
-            return;
-        std::map<std::tuple<int, int, std::string>, int> lineOf;
-        for (const CsvRecord &r : *rows) {
+        forEachRow(file, {"Date", "Time", "Title", "Story"}, [&](const CsvRecord &r) {
             const auto d = date(file, r.line, r.fields[0]);
             const auto t = clockTime(r.fields[1], 0);
             if (!t)
-                error(file, r.line,
-                      "time '" + excerpt(r.fields[1]) + "' is not in the form HH:MM or HH:MM:SS");
+                error("time", file, r.line, [&] {
+                    return "time '" + excerpt(r.fields[1]) + "' is not in the form HH:MM or HH:MM:SS";
+                });
             if (r.fields[2].empty() || r.fields[3].empty())
-                error(file, r.line, "the title and the story must not be empty");
+                error("empty-text", file, r.line,
+                      [] { return std::string("the title and the story must not be empty"); });
             if (!d || !t || r.fields[2].empty() || r.fields[3].empty())
-                continue;
-            if (!lineOf.emplace(std::tuple{*d, *t, r.fields[2]}, r.line).second)
-                error(file, r.line,
-                      "the same release is already on line " +
-                          std::to_string(lineOf[std::tuple{*d, *t, r.fields[2]}]));
-            else
-                m_result.data.releases.push_back({*d, *t, r.fields[2], r.fields[3]});
-        }
+                return;
+            if (const int earlier = m_writer.add(ReleaseRow{*d, *t, r.fields[2], r.fields[3]}, r.line))
+                error("duplicate", file, r.line,
+                      [&] { return "the same release is already on line " + std::to_string(earlier); });
+        });
     }
 
-    ImportResult m_result;
+    PriceFileWriter &m_writer;
+    CheckReport &m_report;
     std::set<int> m_tickDays;
 };
 
 } // namespace
 
-ImportResult importCsv(const ImportSources &sources)
-{
-    return Importer().run(sources);
-}
-
 std::vector<std::string> importCsvToFile(const ImportSources &sources, const std::string &out,
-                                         PriceData *written)
+                                         ImportSummary *summary)
 {
+    ImportSummary local;
+    ImportSummary &result = summary ? *summary : local;
+    result.warnings = filesNotImported(sources);
+    const auto fail = [&](std::vector<std::string> errors) {
+        result.errors = static_cast<long long>(errors.size());
+        return errors;
+    };
     // The new file is renamed over out: an input there would be lost, and the import with it.
     if (const auto input = inputAt(sources, out))
-        return {"cannot write " + out + ": it is the input file " + *input};
+        return fail({"cannot write " + out + ": it is the input file " + *input});
+    // A FIFO would block the import, a device feed it for ever: such an input is refused before out's lock
+    // is taken and before anything is read.
+    std::vector<std::string> refused;
+    for (const std::string &input : inputFiles(sources))
+        if (std::string problem = inputFileProblem(input); !problem.empty())
+            refused.push_back(std::move(problem));
+    if (!refused.empty())
+        return fail(refused);
     // Taken before the files are read, so that a second run into out is refused at once.
     const OutputLock lock(out);
     if (!lock.held())
-        return {lock.error()};
-    ImportResult result = importCsv(sources);
-    if (!result.errors.empty())
-        return result.errors;
-    std::string error;
-    if (!writePriceFile(lock, result.data, error))
-        return {error};
-    if (written)
-        *written = std::move(result.data);
-    return {};
+        return fail({lock.error()});
+    PriceFileWriter writer(lock);
+    CheckReport report("errors");
+    if (writer.ok())
+        Importer(writer, report).run(sources);
+    std::vector<std::string> errors;
+    for (Violation &v : report.violations())
+        errors.push_back(std::move(v.message));
+    if (errors.empty() && writer.finish())
+        result.written = writer.counts();
+    if (!writer.ok())
+        errors.push_back(writer.error());
+    result.errors = report.total() + (writer.ok() ? 0 : 1);
+    return errors;
 }
 
 } // namespace tarvello::futuresdb

@@ -29,19 +29,24 @@ struct ImportSources {
     std::string newsDir;  // empty: no stories or releases
 };
 
-struct ImportResult {
-    PriceData data;                  // complete only when errors is empty
-    std::vector<std::string> errors; // "file:line: problem", every bad row
+// What an import did besides its errors.
+struct ImportSummary {
+    PriceCounts written;               // the rows written, when the file was written
+    long long errors = 0;              // every error found, listed or only counted
+    std::vector<std::string> warnings; // each file of an input folder that is not imported, by path
 };
 
-// Reads and validates every file; the disclaimer row is always added.
-ImportResult importCsv(const ImportSources &sources);
-
-// Imports and, only when every row is valid, writes the price file at out (see writePriceFile), holding
-// out's lock (OutputLock) from before the first file is read. Returns the errors; a failed write is the
-// last of them. Nothing is written when there is any error, and nothing is touched when another run
-// holds the lock.
+// Reads and validates every file as a stream, writing each valid row as it is read into the temporary
+// file of out (PriceFileWriter), so that memory stays flat however large the input; out's lock
+// (OutputLock) is held from before the first file is read, and the file is put in place only when every
+// row is valid (the disclaimer row is always added). A price is a plain decimal number ("-12.5",
+// "1.5e3"); a row longer than kMaxCsvRecordBytes is a bad row. An input that is a folder, a FIFO or a
+// device is refused, by name, before the lock is taken and before anything is read.
+// Returns the errors as the check shows its violations: "file:line: problem" for the first
+// kViolationsListedPerRule of each kind, then "... and N more KIND errors"; a failed write is the last of
+// them. Nothing is written when there is any error, and nothing is touched when another run holds the
+// lock.
 std::vector<std::string> importCsvToFile(const ImportSources &sources, const std::string &out,
-                                         PriceData *written = nullptr);
+                                         ImportSummary *summary = nullptr);
 
 } // namespace tarvello::futuresdb

@@ -39,6 +39,10 @@ constexpr const char *kBeyondSingle = "any price the game can hold (a 32-bit flo
 // A tick decoded against the day's close: outside this ratio it is in other units (a price stored
 // without the division by ten, Soybean in dollars, ...).
 constexpr double kUnitsRatio = 2.0;
+// A daily price this many times above, or below one this many times, the close of each day beside it
+// (the day before and the day after; the two next days for the first day, the two last for the last)
+// is taken for a slip: real futures prices have not moved a quarter of this in one day.
+constexpr double kJumpRatio = 4.0;
 
 const QDate kDisclaimerDate(kDisclaimerYear, kDisclaimerMonth, kDisclaimerDay);
 
@@ -336,7 +340,9 @@ private:
                     m_report.add("high-low", place.text() + " does not have Low <= Open, Close <= High");
                 if (close)
                     m_dailyClose[key(*id, *date)] = *close;
+                m_dailyPrices[*id].push_back({*date, {open, high, low, close}});
             });
+        checkJumps();
         for (int date : calendar)
             for (Instrument i : kAllInstruments)
                 if (!datesOf[commodityId(i)].count(date))
@@ -344,6 +350,52 @@ private:
                                  std::string("DailyData has no ") + std::string(instrumentKey(i)) +
                                      " row on " + dateText(date) + ", a day of the daily calendar");
         checkMonths("DailyData", calendar, m_options.dailyFrom, m_options.dailyUntil);
+    }
+
+    // A daily price far from the closes of the days beside it, each instrument's days in date order.
+    void checkJumps()
+    {
+        static const char *const names[] = {"Open", "High", "Low", "Close"};
+        for (const auto &[id, days] : m_dailyPrices) {
+            const std::size_t n = days.size();
+            for (std::size_t k = 0; n >= 2 && k < n; ++k) {
+                const std::size_t first = k == 0 ? 1 : k == n - 1 ? (n >= 3 ? n - 3 : 0) : k - 1;
+                const std::size_t last = k == 0       ? std::min<std::size_t>(2, n - 1)
+                                         : k == n - 1 ? n - 2
+                                                      : k + 1;
+                std::vector<std::size_t> beside;
+                for (std::size_t j = first; j <= last; ++j)
+                    if (j != k && days[j].prices[3] && *days[j].prices[3] > 0 &&
+                        fitsSingle(*days[j].prices[3]))
+                        beside.push_back(j);
+                for (int f = 0; f < 4 && !beside.empty(); ++f) {
+                    const std::optional<double> &v = days[k].prices[f];
+                    if (!v || !(*v > 0) || !fitsSingle(*v))
+                        continue;
+                    const bool far = std::all_of(beside.begin(), beside.end(), [&](std::size_t j) {
+                        const double close = *days[j].prices[3];
+                        return *v > close * kJumpRatio || *v < close / kJumpRatio;
+                    });
+                    if (!far)
+                        continue;
+                    std::string closes;
+                    for (std::size_t j : beside)
+                        closes += (closes.empty() ? "" : ", ") + numberText(*days[j].prices[3]) + " on " +
+                                  dateText(days[j].date);
+                    m_report.add("price-jump",
+                                 std::string(names[f]) + " " + numberText(*v) + " of " +
+                                     std::string(instrumentKey(static_cast<Instrument>(id))) + " on " +
+                                     dateText(days[k].date) + " is " +
+                                     (*v > *days[beside[0]].prices[3]
+                                          ? "more than " + numberText(kJumpRatio) + " times"
+                                          : "less than 1/" + numberText(kJumpRatio) + " of") +
+                                     " the close of each day beside it (" + closes +
+                                     "); no market moves so far in a day, so the price is mistyped or in "
+                                     "other units");
+                    break;
+                }
+            }
+        }
     }
 
     void checkMonths(const std::string &table, const std::set<int> &days, QDate from, QDate until)
@@ -617,6 +669,11 @@ private:
     std::set<std::string> m_present;
     std::set<int> m_tickDays;
     std::unordered_map<long long, double> m_dailyClose;
+    struct DayPrices {
+        int date;
+        std::optional<double> prices[4]; // Open, High, Low, Close
+    };
+    std::map<int, std::vector<DayPrices>> m_dailyPrices; // by CommodityID, in date order
 };
 
 } // namespace

@@ -22,7 +22,7 @@ struct CheckOptions {
 
 // One broken rule. The rule names are stable: file, schema, database-info, coverage, duplicate-key,
 // instrument-id, missing-instrument-day, tick-window-length, tick-off-calendar, trading-window,
-// encoding, price-range, price-floor, high-low, null-value, disclaimer, story, release.
+// encoding, price-range, price-floor, price-jump, high-low, null-value, disclaimer, story, release.
 struct Violation {
     std::string rule;
     std::string message;

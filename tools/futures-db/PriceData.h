@@ -5,7 +5,7 @@
 
 namespace tarvello::futuresdb {
 
-// The rows of one price file, held in memory until they are written in a single transaction. Dates are
+// The rows of one price file, as the sample makes them and PriceFileWriter writes them. Dates are
 // whole-day serials (days since 30 December 1899); prices are already in the units the game reads.
 struct DailyRow {
     int commodityId = 0;
@@ -38,6 +38,11 @@ struct ReleaseRow {
 // The DatabaseInfo row that says which kind of file the tool made; the game reads only the Password row.
 inline constexpr const char *kOriginInfoName = "Origin";
 
+// How many rows of each table a price file holds.
+struct PriceCounts {
+    std::size_t daily = 0, tickDays = 0, ticks = 0, stories = 0, releases = 0;
+};
+
 struct PriceData {
     std::string origin; // the DatabaseInfo Origin row, written when not empty (the sample's mark)
     std::vector<DailyRow> daily;
@@ -45,6 +50,11 @@ struct PriceData {
     std::vector<TickRow> ticks;
     std::vector<StoryRow> stories;
     std::vector<ReleaseRow> releases;
+
+    PriceCounts counts() const
+    {
+        return {daily.size(), tickDays.size(), ticks.size(), stories.size(), releases.size()};
+    }
 };
 
 } // namespace tarvello::futuresdb

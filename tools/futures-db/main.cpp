@@ -4,6 +4,8 @@
 #include "futures-db/Sample.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -22,11 +24,10 @@ int usage()
     return 2;
 }
 
-void report(const std::string &path, const PriceData &data)
+void report(const std::string &path, const PriceCounts &rows)
 {
     std::printf("%s: %zu daily rows, %zu tick days, %zu ticks, %zu stories, %zu news releases\n",
-                path.c_str(), data.daily.size(), data.tickDays.size(), data.ticks.size(), data.stories.size(),
-                data.releases.size());
+                path.c_str(), rows.daily, rows.tickDays, rows.ticks, rows.stories, rows.releases);
 }
 
 // keepImported: the build's way, which writes the sample only where no file stands or where the one
@@ -53,7 +54,7 @@ int sample(const std::string &path, bool keepImported)
         std::fprintf(stderr, "futures-db: %s\n", error.c_str());
         return 1;
     }
-    report(path, data);
+    report(path, data.counts());
     return 0;
 }
 
@@ -73,15 +74,17 @@ int import(const std::string &out, const std::vector<std::string> &options)
     }
     if (sources.dailyDir.empty())
         return usage();
-    PriceData data;
-    const std::vector<std::string> errors = importCsvToFile(sources, out, &data);
+    ImportSummary summary;
+    const std::vector<std::string> errors = importCsvToFile(sources, out, &summary);
+    for (const std::string &w : summary.warnings)
+        std::fprintf(stderr, "futures-db: warning: %s\n", w.c_str());
     for (const std::string &e : errors)
         std::fprintf(stderr, "%s\n", e.c_str());
     if (!errors.empty()) {
-        std::fprintf(stderr, "futures-db: %zu errors; %s was not written\n", errors.size(), out.c_str());
+        std::fprintf(stderr, "futures-db: %lld errors; %s was not written\n", summary.errors, out.c_str());
         return 1;
     }
-    report(out, data);
+    report(out, summary.written);
     return 0;
 }
 
@@ -100,14 +103,23 @@ int main(int argc, char **argv)
 {
     // An import or a sample ended by Ctrl+C or a kill leaves no half-written file or lock file behind.
     removePartialFileOnSignal();
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 2 && args[0] == "sample")
-        return sample(args[1], false);
-    if (args.size() == 3 && args[0] == "sample" && args[1] == "--keep-imported")
-        return sample(args[2], true);
-    if (args.size() >= 2 && args[0] == "import")
-        return import(args[1], {args.begin() + 2, args.end()});
-    if (args.size() == 2 && args[0] == "check")
-        return check(args[1]);
-    return usage();
+    // Whatever the input, the tool ends with a message and its lock and temporary files removed, never
+    // with an abort.
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        if (args.size() == 2 && args[0] == "sample")
+            return sample(args[1], false);
+        if (args.size() == 3 && args[0] == "sample" && args[1] == "--keep-imported")
+            return sample(args[2], true);
+        if (args.size() >= 2 && args[0] == "import")
+            return import(args[1], {args.begin() + 2, args.end()});
+        if (args.size() == 2 && args[0] == "check")
+            return check(args[1]);
+        return usage();
+    } catch (const std::bad_alloc &) {
+        std::fputs("futures-db: out of memory; the run stopped and no file was changed\n", stderr);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "futures-db: %s; the run stopped and no file was changed\n", e.what());
+    }
+    return 1;
 }
