@@ -380,7 +380,8 @@ TEST_F(BrokenPriceData, IsNamedInANoticeAndNoGameIsPlayed)
 }
 
 // What the game copes with plays as usual: a day one instrument lacks repeats its last close, a price of
-// 0 or below is floored to 0.05, copies that agree change nothing, and a Novice game needs Oil alone.
+// 0 or below is floored to 0.05, copies that agree change nothing, a day whose ticks all lie outside the
+// trading times holds its quote, and a Novice game needs Oil alone.
 TEST_F(BrokenPriceData, WhatTheGameCopesWithIsPlayed)
 {
     const struct {
@@ -417,6 +418,14 @@ TEST_F(BrokenPriceData, WhatTheGameCopesWithIsPlayed)
          [](FixtureDb &db) {
              dropKey(db, QStringLiteral("TickData"));
              db.exec(QStringLiteral("INSERT INTO TickData SELECT * FROM TickData WHERE CommodityID = 3"));
+         },
+         {}},
+        {"a tick day whose Oil ticks all lie outside the trading times",
+         DataKind::Tick,
+         [](FixtureDb &db) {
+             db.exec(QStringLiteral("UPDATE TickData SET [DateTime] = %1 + %2 WHERE CommodityID = 3 AND ")
+                         .arg(serial(1997, 7, 2), timeOfDay(3, 0)) +
+                     onDay("DateTime", 1997, 7, 2));
          },
          {}},
         {"an empty news releases table",
