@@ -6,6 +6,7 @@
 #include "data/MarketHooks.h"
 #include "data/PriceDatabase.h"
 #include "data/PriceSchema.h"
+#include "news/BackgroundYear.h"
 #include "platform/db/SqlFunctions.h"
 #include "state/GameState.h"
 
@@ -86,6 +87,27 @@ template <typename ReadRow> void runQuery(sqlite3 *db, const QString &sql, ReadR
     sqlite3_finalize(stmt);
 }
 
+// The news a game's load reads with its prices: the background stories of its days and, in a Tick
+// game, the releases of its period, each text taken.
+void readStories(sqlite3 *db, double start)
+{
+    std::vector<QString> texts;
+    runQuery(db, OverviewStoriesQuery(StoryDays(start)), [&](sqlite3_stmt *s) {
+        texts.push_back(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 2))));
+    });
+    benchmark::DoNotOptimize(texts.data());
+}
+
+void readReleases(sqlite3 *db, double start, double end)
+{
+    std::vector<QString> texts;
+    runQuery(db, PeriodNewsReleasesQuery(start, end), [&](sqlite3_stmt *s) {
+        texts.push_back(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 2))));
+        texts.push_back(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 3))));
+    });
+    benchmark::DoNotOptimize(texts.data());
+}
+
 sqlite3 *openRaw()
 {
     sqlite3 *db = nullptr;
@@ -107,6 +129,7 @@ void BM_DailyYearFloor(benchmark::State &run)
     const double end = vb::addMonths(start, 12);
     for (auto _ : run) {
         sqlite3 *db = openRaw();
+        readStories(db, start);
         std::vector<double> days;
         runQuery(db, DailyCalendarQuery(start, end),
                  [&](sqlite3_stmt *s) { days.push_back(sqlite3_column_double(s, 0)); });
@@ -135,6 +158,7 @@ void BM_TickQuarterFloor(benchmark::State &run)
     const double end = vb::addMonths(start, 3);
     for (auto _ : run) {
         sqlite3 *db = openRaw();
+        readStories(db, start);
         std::vector<double> days;
         runQuery(db, TickCalendarQuery(start, end),
                  [&](sqlite3_stmt *s) { days.push_back(sqlite3_column_double(s, 0)); });
@@ -145,6 +169,7 @@ void BM_TickQuarterFloor(benchmark::State &run)
             });
             benchmark::DoNotOptimize(sum);
         }
+        readReleases(db, start, end);
         sqlite3_close_v2(db);
     }
 }

@@ -2,7 +2,9 @@
 
 #include "common/VbDate.h"
 #include "data/GameDataChecks.h"
+#include "data/GameDataLoadNews.h"
 #include "data/MarketHooks.h"
+#include "data/PriceDatabase.h"
 #include "data/TickData.h"
 #include "data/TradingCalendar.h"
 #include "state/GameState.h"
@@ -66,8 +68,11 @@ GameDataLoad LoadGameData(GameState &state, MarketHooks &hooks)
         InitSeriesRecord(series);
     hooks.resetCharts();
 
+    state.news.releases.clear();
+    state.news.stories.clear();
     if (db::Status open = OpenPriceDatabase(state.priceDatabase, state.priceDatabase.DbPath); !open)
         return failed(LoadOutcome::OpenFailed, open.description());
+    LoadOverviewStories(state);
 
     auto days = LoadTradingDays(state, settings.startDate, hooks);
     if (!days)
@@ -101,6 +106,13 @@ GameDataLoad LoadGameData(GameState &state, MarketHooks &hooks)
         if (!result.reusedTicks)
             status = loadTicks(state, hooks);
         hooks.endTickLoad();
+        // The releases are read again with every load, even when the ticks are reused. A game refused
+        // for its releases keeps no ticks either: the next game reads the whole file again.
+        if (status) {
+            status = LoadNewsReleases(state, settings.startDate, TickSpanEnd(settings, settings.startDate));
+            if (!status)
+                market.Loaded = LoadedTicks{};
+        }
     } else {
         for (Instrument i : kAllInstruments) {
             status = LoadDailyData(state.priceDatabase, commodityId(i), settings.startDate, market.series(i));
@@ -124,6 +136,9 @@ GameDataLoad LoadPlayableGameData(GameState &state, MarketHooks &hooks)
         checked = CheckGameData(state);
     else if (load.outcome == LoadOutcome::NoTradingDays)
         checked = CheckDatesReadable(state);
+    // The game plays from what was read: the file is let go, so that whatever happens to it until the
+    // next load (a lock, a truncation, another file copied over it) changes nothing and slows nothing.
+    CloseDatabase(state.priceDatabase);
     if (load.ok() && checked)
         return load;
 
@@ -134,6 +149,7 @@ GameDataLoad LoadPlayableGameData(GameState &state, MarketHooks &hooks)
     for (PriceSeries &series : market.Series)
         InitSeriesRecord(series);
     state.clock.tradeDaysInPeriod = 0;
+    state.news.releases.clear();
     if (checked)
         return load;
     market.Loaded = LoadedTicks{}; // the ticks failed their checks: a later game reads them again

@@ -4,6 +4,7 @@
 #include "data/PriceSchema.h"
 
 #include <QDir>
+#include <QStringList>
 
 namespace tarvello {
 
@@ -131,6 +132,22 @@ QString NewsReleasesQuery(double day, double windowStart, const QString &windowE
            QStringLiteral(" WHERE [NRDate] = DateValue('") + dateText(day) + QStringLiteral("')") +
            QStringLiteral(" AND [NRTime] >= timevalue('") + vb::longTime(windowStart) + QStringLiteral("')") +
            QStringLiteral(" And [NRTime] < timevalue('") + windowEnd + QStringLiteral("')");
+}
+
+QString PeriodNewsReleasesQuery(double startDate, double endDate)
+{
+    return QStringLiteral("SELECT NRDate, NRTime, NRTitle, NRStory FROM sortedticknewsreleases") +
+           QStringLiteral(" WHERE [NRDate] >= DateValue('") + dateText(startDate) + QStringLiteral("')") +
+           QStringLiteral(" AND [NRDate] < DateValue('") + dateText(endDate) + QStringLiteral("')");
+}
+
+QString OverviewStoriesQuery(const std::vector<double> &days)
+{
+    QStringList wanted;
+    for (double day : days)
+        wanted << QStringLiteral("DateValue('") + dateText(day) + QStringLiteral("')");
+    return QStringLiteral("SELECT [Date], CommodityID, News FROM OverviewNews WHERE [Date] IN (") +
+           wanted.join(QStringLiteral(", ")) + QStringLiteral(")");
 }
 
 } // namespace tarvello

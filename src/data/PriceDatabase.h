@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarvello {
 
@@ -54,5 +55,10 @@ QString OverviewNewsQuery(double date, int32_t commodityId);
 // The news releases of one day from `windowStart` (a time of day, written with seconds) up to
 // `windowEnd` as the caller words it ("11:01 am").
 QString NewsReleasesQuery(double day, double windowStart, const QString &windowEnd);
+// The news releases dated from `startDate` up to `endDate` (excluded), unordered: the table's key
+// returns them by day, time and title.
+QString PeriodNewsReleasesQuery(double startDate, double endDate);
+// The OverviewNews rows of the given days, every CommodityID.
+QString OverviewStoriesQuery(const std::vector<double> &days);
 
 } // namespace tarvello

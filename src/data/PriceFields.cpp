@@ -15,6 +15,13 @@ QString missingValueText(const char *table, QStringView field)
         .arg(QString::fromLatin1(table), field.toString());
 }
 
+db::Status missingValue(const char *table, int32_t commodityId, const QString &when, QStringView field)
+{
+    return db::Status::failure(
+        QStringLiteral("The price database has a %1 row of %2 %3 without a valid %4 value.")
+            .arg(QString::fromLatin1(table), instrumentLabel(commodityId), when, field.toString()));
+}
+
 db::Status queryFailure(const QString &description)
 {
     return db::Status::failure(QStringLiteral("The price database could not be read: %1").arg(description));

@@ -12,6 +12,8 @@ namespace tarvello {
 
 // The failure for a row whose field is missing (NULL) or is no number.
 QString missingValueText(const char *table, QStringView field);
+// The same, naming the row: the instrument and when ("on 1/12/1990", "at 2/6/1996 9:05:00 AM").
+db::Status missingValue(const char *table, int32_t commodityId, const QString &when, QStringView field);
 
 // Reads the numeric fields of a price table row, from the rows of a recordset or of a row stream. A
 // value that is missing (NULL) or is no number ends the read with a failure that names the table and
@@ -36,6 +38,7 @@ public:
         const double value = rows_.number(field.index, &ok);
         if (!ok) {
             failure_ = missingValueText(table_, field.name);
+            failedField_ = field.name;
             return 0.0;
         }
         return value;
@@ -48,11 +51,14 @@ public:
 
     bool failed() const { return !failure_.isEmpty(); }
     db::Status status() const { return failed() ? db::Status::failure(failure_) : db::Status::success(); }
+    // The field whose value ended the read.
+    QStringView failedField() const { return failedField_; }
 
 private:
     const Rows &rows_;
     const char *table_;
     QString failure_;
+    QStringView failedField_;
 };
 
 using PriceFieldReader = BasicPriceFieldReader<db::Recordset>;

@@ -284,7 +284,8 @@ db::Status LoadTickData(GameState &state, int32_t id, double start)
         if (i != 0 && !last && MatchingTickSlot(id, minuteOfDay) == 0)
             continue;
         if (!row.quoteOk)
-            return db::Status::failure(missingValueText("TickData", priceField.name));
+            return missingValue("TickData", id, QStringLiteral("at ") + momentText(row.dateTime),
+                                priceField.name);
         const float quote = static_cast<float>(row.quote);
         const auto bits = std::bit_cast<uint32_t>(quote);
         Converted &entry = converted[(bits * 2654435761u) >> 23];

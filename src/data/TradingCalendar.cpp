@@ -80,10 +80,14 @@ db::Result<int32_t> LoadTradingDays(GameState &state, double start, MarketHooks 
 
     PriceFieldReader fields(rs, tick ? "TickTradeDaysResults" : "DailyData");
     const auto date = fields.field(u"Date");
+    QString found; // the value of a date that is no number, for the notice
     if (n >= 1) {
         calendar.Days.assign(static_cast<size_t>(n), 0.0);
-        for (int i = 0; i < n && !rs.eof(); ++i, rs.moveNext())
+        for (int i = 0; i < n && !rs.eof() && !fields.failed(); ++i, rs.moveNext()) {
             calendar.Days[static_cast<size_t>(i)] = fields.required(date);
+            if (fields.failed())
+                found = rs.field(u"Date").toString();
+        }
         calendar.Count = static_cast<int16_t>(n);
     }
     hooks.setMousePointer(kDefaultPointer);
@@ -91,7 +95,10 @@ db::Result<int32_t> LoadTradingDays(GameState &state, double start, MarketHooks 
     if (fields.failed()) {
         InitCalendar(calendar);
         state.clock.tradeDaysInPeriod = 0;
-        return fields.status();
+        return db::Status::failure(
+            QStringLiteral("The price database has a %1 row of the game's period whose Date is not a day "
+                           "serial ('%2').")
+                .arg(tick ? QStringLiteral("TickTradeDaysResults") : QStringLiteral("DailyData"), found));
     }
     state.clock.tradeDaysInPeriod = calendar.Count;
     return int32_t(calendar.Count);
@@ -140,14 +147,17 @@ db::Status LoadDailyData(const PriceDatabaseState &database, int32_t commodityId
                open = fields.field(u"Open"), high = fields.field(u"High"), low = fields.field(u"Low"),
                close = fields.field(u"Close"), date = fields.field(u"Date");
     while (static_cast<int>(rows.size()) < kMaxRows && rs.next()) {
+        const double day = fields.required(date);
         const double interest = fields.optional(openInterest, 0.0), volume = fields.optional(dayVolume, 0.0);
         const double prices[] = {fields.required(open), fields.required(high), fields.required(low),
                                  fields.required(close)};
-        const double day = fields.required(date);
-        if (fields.failed())
-            return fields.status();
         // The day's text only for a notice: a text for every row would cost more than reading it.
         const auto when = [day] { return QStringLiteral("on ") + dayText(day); };
+        if (fields.failed()) {
+            if (fields.failedField() == date.name)
+                return fields.status();
+            return missingValue("DailyData", commodityId, when(), fields.failedField());
+        }
         const decltype(open) *priceFields[] = {&open, &high, &low, &close};
         for (int i = 0; i < 4; ++i) {
             if (!fitsSingle(prices[i]))

@@ -28,6 +28,18 @@ std::optional<ReleaseWindow> ReleaseWindowFor(const QString &tradeTimeCaption)
     return std::nullopt;
 }
 
+std::vector<NewsRelease> ReleasesDue(const std::vector<NewsRelease> &releases, double day,
+                                     const ReleaseWindow &window)
+{
+    const double start = vb::parseTime(vb::longTime(window.start));
+    const double end = vb::parseTime(window.end);
+    std::vector<NewsRelease> due;
+    for (const NewsRelease &release : releases)
+        if (release.Date == day && release.Time >= start && release.Time < end)
+            due.push_back(release);
+    return due;
+}
+
 NewsLayout NewsLayoutFor(qsizetype storyLength)
 {
     if (storyLength < 325)

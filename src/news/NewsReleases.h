@@ -22,6 +22,11 @@ struct ReleaseWindow {
 // the 11:00 am and 1:00 pm periods, which show no news, and for a caption that is no time at all.
 std::optional<ReleaseWindow> ReleaseWindowFor(const QString &tradeTimeCaption);
 
+// The releases of `day` inside the window, in the order the load read them: from the window's start,
+// read back from its text with seconds as the time a query would write, up to its end (excluded).
+std::vector<NewsRelease> ReleasesDue(const std::vector<NewsRelease> &releases, double day,
+                                     const ReleaseWindow &window);
+
 // How the news window shows a story of a given length: short stories in the label of a low window,
 // long ones in the scrolling text box of the full-height window.
 struct NewsLayout {

@@ -63,6 +63,11 @@ struct NewsState {
     QString notificationText;   // NotificationText: the message of the last notification box
     // NewsItems: the releases shown in the current Tick game, in the order shown; it grows as they come.
     std::vector<NewsItem> newsItems;
+    // What the game's load read of the news, so that a game shows its news from memory: the releases
+    // of a Tick game's period, in the order the file holds them, and the background stories of the
+    // game's days (StoryDays).
+    std::vector<NewsRelease> releases;
+    std::vector<OverviewStory> stories;
     // Choices of "&Annual" and "&Daily" in the News Reports menu: an odd count shows the check mark.
     int16_t annualNewsClicks = 0;
     int16_t dailyNewsClicks = 0;

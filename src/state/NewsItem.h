@@ -15,4 +15,19 @@ struct NewsItem {
     double ReleaseTime = 0.0; // the trading time it was shown at, as a fraction of a day
 };
 
+// A tick news release of the game's period, as the load read it from sortedticknewsreleases.
+struct NewsRelease {
+    double Date = 0.0; // NRDate, a whole-day serial
+    double Time = 0.0; // NRTime, a fraction of a day
+    QString Title;     // empty for a release stored without one
+    QString Story;
+};
+
+// An OverviewNews story the game may show, as the load read it.
+struct OverviewStory {
+    double Date = 0.0;
+    int32_t CommodityID = 0;
+    QString News;
+};
+
 } // namespace tarvello

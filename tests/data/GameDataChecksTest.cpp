@@ -37,8 +37,8 @@ void describeTickMonth(GameState &state, const FixtureDb &fixture)
 
 } // namespace
 
-// Data that fails a check leaves nothing to play and no ticks to reuse; the database stays open, as it
-// does after a period without trading days.
+// Data that fails a check leaves nothing to play and no ticks to reuse; the file is let go, as after
+// every load.
 TEST(LoadPlayableGameData, DataThatFailsACheckLeavesNothingLoaded)
 {
     FixtureDb fixture;
@@ -59,7 +59,7 @@ TEST(LoadPlayableGameData, DataThatFailsACheckLeavesNothingLoaded)
     EXPECT_EQ(state.market.GameCalendar.Count, 0);
     EXPECT_EQ(state.clock.tradeDaysInPeriod, 0);
     EXPECT_FALSE(state.market.Loaded.Complete);
-    EXPECT_TRUE(state.priceDatabase.DbOpen);
+    EXPECT_FALSE(state.priceDatabase.DbOpen);
     EXPECT_EQ(hooks.calls.last(), QStringLiteral("pointer 0"));
     CloseDatabase(state.priceDatabase);
 }
@@ -80,7 +80,7 @@ TEST(LoadPlayableGameData, KeptTicksAreCheckedAgainstTheDatabaseOfTheNewGame)
     hooks.calls.clear();
     const GameDataLoad second = LoadPlayableGameData(state, hooks);
     EXPECT_FALSE(hooks.called(QStringLiteral("initializing shown"))); // the kept ticks served
-    EXPECT_EQ(second.outcome, LoadOutcome::BadData);
+    EXPECT_EQ(second.outcome, LoadOutcome::ReadFailed);
     EXPECT_TRUE(second.description.contains(QLatin1String("sortedticknewsreleases")));
     EXPECT_FALSE(state.market.Loaded.Complete);
     CloseDatabase(state.priceDatabase);

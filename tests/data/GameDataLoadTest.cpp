@@ -110,11 +110,16 @@ TEST(LoadGameData, DatabaseFaultsEndTheLoadWithAClearFailure)
          "DROP TABLE DailyData; CREATE TABLE DailyData (CommodityID, [Date], OpenInterest, DayVolume, "
          "[Open], "
          "High, Low, [Close]); INSERT INTO DailyData VALUES (3, 32875, 1, 1, 20, 21, 19, NULL)",
-         LoadOutcome::ReadFailed, "The price database has a DailyData row without a valid Close value."},
+         LoadOutcome::ReadFailed,
+         "The price database has a DailyData row of Oil (CommodityID 3) on 1/2/1990 without a valid Close "
+         "value."},
         {"tick price missing", DataKind::Tick,
          "DROP TABLE TickData; CREATE TABLE TickData (CommodityID, [DateTime], realprice); "
          "INSERT INTO TickData VALUES (3, 35096.37, NULL)",
-         LoadOutcome::ReadFailed, "The price database has a TickData row without a valid realprice value."},
+         LoadOutcome::ReadFailed,
+         "The price database has a TickData row of Oil (CommodityID 3) at 2/1/1996 8:52:48 AM without a "
+         "valid "
+         "realprice value."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

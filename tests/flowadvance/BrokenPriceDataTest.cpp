@@ -32,6 +32,29 @@ QString onDay(const char *column, int year, int month, int day)
         .arg(QLatin1String(column), serial(year, month, day), serial(year, month, day + 1));
 }
 
+// A day serial with a time of day, as the fixture stores a release's time.
+QString timeOfDay(int hour, int minute)
+{
+    return QString::number(FixtureDb::timeFraction(QTime(hour, minute)), 'g', 17);
+}
+
+// Sets a price column of the rows of one instrument and day to `value` (an SQL literal); a NULL
+// needs the table without its NOT NULL constraints. The day is written when the damage is done.
+std::function<void(FixtureDb &)> setPrice(const char *table, const char *column, int id, QDate date,
+                                          const char *value)
+{
+    return [=](FixtureDb &db) {
+        const QString day = onDay(QLatin1String(table) == QLatin1String("TickData") ? "DateTime" : "Date",
+                                  date.year(), date.month(), date.day());
+        if (QLatin1String(value) == QLatin1String("NULL"))
+            dropKey(db, QLatin1String(table));
+        db.exec(QStringLiteral("UPDATE %1 SET [%2] = %3 WHERE CommodityID = %4 AND %5")
+                    .arg(QLatin1String(table), QLatin1String(column), QLatin1String(value))
+                    .arg(id)
+                    .arg(day));
+    };
+}
+
 struct Breakage {
     const char *what;
     DataKind kind;
@@ -156,14 +179,16 @@ const Breakage kBreakages[] = {
          db.exec(QStringLiteral("UPDATE DailyData SET [Date] = NULL WHERE CommodityID = 3 AND ") +
                  onDay("Date", 1991, 1, 25));
      },
-     {"DailyData", "Oil (CommodityID 3)", "Date"}},
+     {"DailyData", "Oil (CommodityID 3)", "Date", "NULL", "dated 1/24/1991",
+      "No Daily game can be played until the file is mended."}},
     {"daily rows with a text date",
      DataKind::Daily,
      [](FixtureDb &db) {
          db.exec(QStringLiteral("UPDATE DailyData SET [Date] = '1991-01-25' WHERE CommodityID = 1 AND ") +
                  onDay("Date", 1991, 1, 25));
      },
-     {"DailyData", "Cattle (CommodityID 1)", "Date"}},
+     {"DailyData", "Cattle (CommodityID 1)", "Date", "'1991-01-25'",
+      "No Daily game can be played until the file is mended."}},
     {"a tick day with a text date",
      DataKind::Tick,
      [](FixtureDb &db) {
@@ -184,7 +209,8 @@ const Breakage kBreakages[] = {
          db.exec(QStringLiteral("UPDATE TickData SET [DateTime] = 'July 2' WHERE CommodityID = 6 AND ") +
                  onDay("DateTime", 1997, 7, 2));
      },
-     {"TickData", "T-Bond (CommodityID 6)", "DateTime"}},
+     {"TickData", "T-Bond (CommodityID 6)", "DateTime", "'July 2'",
+      "No Tick game can be played until the file is mended."}},
     {"no news releases table",
      DataKind::Tick,
      [](FixtureDb &db) { db.exec(QStringLiteral("DROP TABLE sortedticknewsreleases")); },
@@ -197,6 +223,107 @@ const Breakage kBreakages[] = {
              QStringLiteral("CREATE TABLE sortedticknewsreleases (NRDate REAL, NRTime REAL, NRTitle TEXT)"));
      },
      {"news releases", "NRStory"}},
+    {"an instrument's daily rows from a later day under an unknown CommodityID",
+     DataKind::Daily,
+     [](FixtureDb &db) {
+         db.exec(
+             QStringLiteral("UPDATE DailyData SET CommodityID = 99 WHERE CommodityID = 3 AND [Date] >= %1")
+                 .arg(serial(1991, 1, 28)));
+     },
+     {"DailyData", "on 1/28/1991", "belongs to no instrument (CommodityID 99)"}},
+    {"an instrument's daily rows from a later day under a NULL CommodityID",
+     DataKind::Daily,
+     [](FixtureDb &db) {
+         dropKey(db, QStringLiteral("DailyData"));
+         db.exec(
+             QStringLiteral("UPDATE DailyData SET CommodityID = NULL WHERE CommodityID = 3 AND [Date] >= %1")
+                 .arg(serial(1991, 1, 28)));
+     },
+     {"DailyData", "on 1/28/1991", "belongs to no instrument (CommodityID NULL)"}},
+    {"a tick of a later day under an unknown CommodityID",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         db.exec(QStringLiteral("INSERT INTO TickData VALUES (8, %1 + %2, 50)")
+                     .arg(serial(1997, 7, 2), timeOfDay(9, 5)));
+     },
+     {"TickData", "at 7/2/1997 9:05:00 AM", "belongs to no instrument (CommodityID 8)"}},
+    {"a daily row dated at noon",
+     DataKind::Daily,
+     [](FixtureDb &db) {
+         db.exec(QStringLiteral("UPDATE DailyData SET [Date] = [Date] + 0.5 WHERE CommodityID = 3 AND ") +
+                 onDay("Date", 1991, 1, 25));
+     },
+     {"DailyData", "Oil (CommodityID 3)", "1/25/1991 12:00:00 PM", "not a whole day"}},
+    {"a tick day dated at noon",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         db.exec(QStringLiteral("UPDATE TickTradeDaysResults SET [Date] = [Date] + 0.5 WHERE ") +
+                 onDay("Date", 1997, 7, 2));
+     },
+     {"TickTradeDaysResults", "7/2/1997 12:00:00 PM", "not a whole day"}},
+    {"a tick day listed twice",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         dropKey(db, QStringLiteral("TickTradeDaysResults"));
+         db.addCalendarDay({1997, 7, 2});
+     },
+     {"TickTradeDaysResults", "lists 7/2/1997 twice"}},
+    {"a release with a text time",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         db.exec(
+             QStringLiteral("INSERT INTO sortedticknewsreleases VALUES (%1, '10:00:00', 'Jobs', 'Story.')")
+                 .arg(serial(1997, 7, 2)));
+     },
+     {"sortedticknewsreleases", "\"Jobs\"", "on 7/2/1997", "NRTime", "'10:00:00'"}},
+    {"a release with a text date",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         db.exec(
+             QStringLiteral("INSERT INTO sortedticknewsreleases VALUES ('1997-07-02', %1, 'Jobs', 'Story.')")
+                 .arg(timeOfDay(10, 0)));
+     },
+     {"sortedticknewsreleases", "\"Jobs\"", "NRDate", "'1997-07-02'",
+      "No Tick game can be played until the file is mended."}},
+    {"a release dated at noon",
+     DataKind::Tick,
+     [](FixtureDb &db) {
+         db.exec(QStringLiteral("INSERT INTO sortedticknewsreleases VALUES (%1 + 0.5, %2, 'Jobs', 'Story.')")
+                     .arg(serial(1997, 7, 2), timeOfDay(10, 0)));
+     },
+     {"sortedticknewsreleases", "\"Jobs\"", "7/2/1997 12:00:00 PM", "NRDate", "not a whole day"}},
+    {"a NULL daily close",
+     DataKind::Daily,
+     setPrice("DailyData", "Close", 3, QDate(1991, 1, 25), "NULL"),
+     {"DailyData", "Oil (CommodityID 3)", "on 1/25/1991", "Close"}},
+    {"a text daily close",
+     DataKind::Daily,
+     setPrice("DailyData", "Close", 3, QDate(1991, 1, 25), "'n/a'"),
+     {"DailyData", "Oil (CommodityID 3)", "on 1/25/1991", "Close"}},
+    {"a blob daily open",
+     DataKind::Daily,
+     setPrice("DailyData", "Open", 2, QDate(1991, 1, 28), "X'00'"),
+     {"DailyData", "Gold (CommodityID 2)", "on 1/28/1991", "Open"}},
+    {"an infinite daily high",
+     DataKind::Daily,
+     setPrice("DailyData", "High", 1, QDate(1991, 1, 29), "9e999"),
+     {"DailyData", "Cattle (CommodityID 1)", "on 1/29/1991", "High"}},
+    {"a NULL tick price",
+     DataKind::Tick,
+     setPrice("TickData", "realprice", 2, QDate(1997, 7, 2), "NULL"),
+     {"TickData", "Gold (CommodityID 2)", "at 7/2/1997 9:05:00 AM", "realprice"}},
+    {"a text tick price",
+     DataKind::Tick,
+     setPrice("TickData", "realprice", 4, QDate(1997, 7, 3), "'abc'"),
+     {"TickData", "SP500 (CommodityID 4)", "at 7/3/1997 9:05:00 AM", "realprice"}},
+    {"a blob tick price",
+     DataKind::Tick,
+     setPrice("TickData", "realprice", 1, QDate(1997, 7, 2), "X'01'"),
+     {"TickData", "Cattle (CommodityID 1)", "at 7/2/1997 9:05:00 AM", "realprice"}},
+    {"an infinite tick price",
+     DataKind::Tick,
+     setPrice("TickData", "realprice", 3, QDate(1997, 7, 2), "-9e999"),
+     {"TickData", "Oil (CommodityID 3)", "at 7/2/1997 9:05:00 AM", "realprice"}},
     {"no daily row in the game's month",
      DataKind::Daily,
      [](FixtureDb &db) {
@@ -253,7 +380,8 @@ TEST_F(BrokenPriceData, IsNamedInANoticeAndNoGameIsPlayed)
 }
 
 // What the game copes with plays as usual: a day one instrument lacks repeats its last close, a price of
-// 0 or below is floored to 0.05, copies that agree change nothing, and a Novice game needs Oil alone.
+// 0 or below is floored to 0.05, copies that agree change nothing, a day whose ticks all lie outside the
+// trading times holds its quote, and a Novice game needs Oil alone.
 TEST_F(BrokenPriceData, WhatTheGameCopesWithIsPlayed)
 {
     const struct {
@@ -290,6 +418,14 @@ TEST_F(BrokenPriceData, WhatTheGameCopesWithIsPlayed)
          [](FixtureDb &db) {
              dropKey(db, QStringLiteral("TickData"));
              db.exec(QStringLiteral("INSERT INTO TickData SELECT * FROM TickData WHERE CommodityID = 3"));
+         },
+         {}},
+        {"a tick day whose Oil ticks all lie outside the trading times",
+         DataKind::Tick,
+         [](FixtureDb &db) {
+             db.exec(QStringLiteral("UPDATE TickData SET [DateTime] = %1 + %2 WHERE CommodityID = 3 AND ")
+                         .arg(serial(1997, 7, 2), timeOfDay(3, 0)) +
+                     onDay("DateTime", 1997, 7, 2));
          },
          {}},
         {"an empty news releases table",

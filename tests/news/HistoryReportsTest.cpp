@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
+#include "data/GameDataLoadNews.h"
 #include "data/PriceDatabase.h"
 #include "news/NewsReleases.h"
 #include "news/ReportTexts.h"
@@ -177,6 +178,7 @@ TEST_F(HistoryReport, ADailyGameShowsTheBackgroundNewsOfItsStartDate)
     state.settings.dataType = DataKind::Daily;
     state.chart.selectedCommodity = 2;
     state.settings.startDate = vb::toSerial(1990, 1, 1);
+    LoadOverviewStories(state); // as the game's load reads them
     host.setDefaultAnswer([](forms::Form &form) { form.click(); });
     w().btnNewsHist->click();
 
@@ -189,6 +191,7 @@ TEST_F(HistoryReport, ADailyGameShowsTheBackgroundNewsOfItsStartDate)
     // A start date that is not New Year's Day keeps the year it had.
     state.settings.gameYear = 1990;
     state.settings.startDate = vb::toSerial(1990, 3, 1);
+    LoadOverviewStories(state);
     w().btnNewsHist->click();
     EXPECT_EQ(host.shows().back().caption, "Gold Futures Market: 1990 News Background ");
     EXPECT_EQ(host.shows().back().text(QStringLiteral("txtNewsDisplay")), "");
@@ -469,10 +472,8 @@ TEST(TradeHistoryPrices, AFillShowsThePriceItsSingleRecordHolds)
         const char *cell;
     } cases[] = {
         {Instrument::TBond, 100.0078125f, " $100.00781"}, // 100 1/128: the shortest form has 8 digits
-        {Instrument::TBond, 110.15625f, " $110.15625"},
-        {Instrument::TBond, 97.5f, " $97.50"},
-        {Instrument::Soybean, 5.805f, " $5.805"},
-        {Instrument::SP500, 100951.25f, "$100,951.25"},
+        {Instrument::TBond, 110.15625f, " $110.15625"},   {Instrument::TBond, 97.5f, " $97.50"},
+        {Instrument::Soybean, 5.805f, " $5.805"},         {Instrument::SP500, 100951.25f, "$100,951.25"},
         {Instrument::Gold, 123456.789f, "$123,456.79"},
     };
     for (const auto &c : cases) {

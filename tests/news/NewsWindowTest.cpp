@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
+#include "data/GameDataLoadNews.h"
 #include "data/PriceDatabase.h"
 #include "news/ui/NewsDisplay.h"
 #include "news/ui/NewsReports.h"
@@ -139,6 +140,7 @@ TEST_F(BackgroundStory, ShowsTheChartedInstrumentsStoryOfTheYearBefore)
     };
     for (const auto &c : cases) {
         state.settings.startDate = vb::toSerial(c.start);
+        LoadOverviewStories(state); // as the game's load reads them
         w().mnuNews[2]->click();
         EXPECT_EQ(state.settings.gameYear, c.year);
         const ModalShow &shown = host.shows().back();
@@ -180,7 +182,8 @@ TEST_F(BackgroundStory, AnnualAndDailyMarksFollowTheirOwnClickCounts)
 // The height a text takes laid out in a font, wrapped at words within a width, as a label draws it.
 int wrappedHeight(QString text, const QFont &font, int width)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);

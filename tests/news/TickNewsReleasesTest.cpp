@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "common/VbDate.h"
+#include "data/GameDataLoadNews.h"
 #include "data/PriceDatabase.h"
 #include "news/NewsReleases.h"
 #include "news/ui/NewsDisplay.h"
@@ -27,7 +28,12 @@ protected:
         host.setDefaultAnswer([](forms::Form &form) { form.click(); });
     }
 
-    void openDatabase() { ASSERT_TRUE(OpenPriceDatabase(state.priceDatabase, db.path()).ok()); }
+    // The releases of both days, read as the game's load reads them; a table it cannot read leaves none.
+    void readReleases()
+    {
+        ASSERT_TRUE(OpenPriceDatabase(state.priceDatabase, db.path()).ok());
+        (void)LoadNewsReleases(state, vb::toSerial(kDay), vb::toSerial(kOtherDay) + 1);
+    }
 
     // Runs the news of the period at `tradeTime` on the first day and returns the captions shown.
     QStringList releasesAt(const QString &tradeTime, int16_t period = 2)
@@ -59,7 +65,7 @@ TEST_F(TickNewsReleases, EachTradingTimeShowsTheReleasesOfItsPartOfTheDay)
     for (const auto &r : releases)
         db.addNewsRelease(kDay, r.time, QString::fromLatin1(r.title), QStringLiteral("Story."));
     db.addNewsRelease(kOtherDay, QTime(8, 30), QStringLiteral("Tomorrow:"), QStringLiteral("Story."));
-    openDatabase();
+    readReleases();
 
     const struct {
         const char *tradeTime;
@@ -82,7 +88,7 @@ TEST_F(TickNewsReleases, ReleasesAreListedInTheOrderShownWithTheTradingTimeOfThe
     db.addNewsRelease(kDay, QTime(9, 30), QStringLiteral("First:"), QStringLiteral("One."));
     db.addNewsRelease(kDay, QTime(10, 0), QStringLiteral("Second:"), QStringLiteral("Two."));
     db.addNewsRelease(kDay, QTime(10, 45), QStringLiteral("Third:"), QStringLiteral("Three."));
-    openDatabase();
+    readReleases();
 
     EXPECT_EQ(releasesAt(QStringLiteral("10:00 am")),
               QStringList({QStringLiteral("First:"), QStringLiteral("Second:"), QStringLiteral("Third:")}));
@@ -113,7 +119,7 @@ TEST_F(TickNewsReleases, TheStoryLengthPicksTheWindowHeightAndTheTextArea)
     for (const auto &c : cases)
         db.addNewsRelease(kDay, QTime(1, minute++), QString::number(c.length),
                           QString(c.length, QLatin1Char('x')));
-    openDatabase();
+    readReleases();
 
     ASSERT_EQ(releasesAt(QStringLiteral("9:00 am")).size(), 4);
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -136,7 +142,7 @@ TEST_F(TickNewsReleases, TheStoryLengthPicksTheWindowHeightAndTheTextArea)
 TEST_F(TickNewsReleases, DailyGamesAndDaysWithoutNewsShowNothing)
 {
     db.addNewsRelease(kDay, QTime(8, 30), QStringLiteral("Jobs:"), QStringLiteral("Story."));
-    openDatabase();
+    readReleases();
 
     state.settings.dataType = DataKind::Daily;
     EXPECT_TRUE(releasesAt(QStringLiteral("9:00 am")).isEmpty());
@@ -156,7 +162,7 @@ TEST_F(TickNewsReleases, AReleaseWithoutTitleOrStoryShowsEmptyTexts)
                            "(%1, %2, NULL, NULL)")
                 .arg(vb::toSerial(kDay))
                 .arg(FixtureDb::timeFraction(QTime(8, 30))));
-    openDatabase();
+    readReleases();
 
     ASSERT_EQ(releasesAt(QStringLiteral("9:00 am")), QStringList{QString()});
     ASSERT_EQ(state.news.newsItems.size(), 1u);
@@ -167,7 +173,7 @@ TEST_F(TickNewsReleases, AReleaseWithoutTitleOrStoryShowsEmptyTexts)
 TEST_F(TickNewsReleases, ANewsTableThatCannotBeReadStopsNothing)
 {
     db.exec(QStringLiteral("DROP TABLE sortedticknewsreleases"));
-    openDatabase();
+    readReleases();
 
     EXPECT_TRUE(releasesAt(QStringLiteral("9:00 am")).isEmpty());
     EXPECT_TRUE(state.news.newsItems.empty());
@@ -177,7 +183,7 @@ TEST_F(TickNewsReleases, ANewsTableThatCannotBeReadStopsNothing)
 TEST_F(TickNewsReleases, TheLastPeriodDoesNotShowTheLastTradingTimeAgain)
 {
     db.addNewsRelease(kDay, QTime(14, 5), QStringLiteral("Fed:"), QStringLiteral("Story."));
-    openDatabase();
+    readReleases();
 
     EXPECT_EQ(releasesAt(QStringLiteral("2:00 pm"), 6), QStringList{QStringLiteral("Fed:")});
     // The final period comes back to the same day and trading time.
@@ -190,7 +196,7 @@ TEST_F(TickNewsReleases, TheListGrowsPastFiveHundredReleases)
     // Five hundred releases are listed already; the next one still goes in, at the end.
     constexpr int kListed = 500;
     db.addNewsRelease(kDay, QTime(8, 30), QStringLiteral("Jobs:"), QStringLiteral("Story."));
-    openDatabase();
+    readReleases();
     for (int i = 0; i < kListed; ++i)
         RecordNewsItem(state.news.newsItems, 0.0, 0.0, QStringLiteral("Old:"), QString());
 

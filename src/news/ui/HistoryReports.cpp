@@ -1,5 +1,4 @@
 #include "charts/ui/ChartServices.h"
-#include "data/PriceDatabase.h"
 #include "flow/ui/MenuEnabling.h"
 #include "news/BackgroundYear.h"
 #include "news/ReportTexts.h"
@@ -139,7 +138,7 @@ void buildDailyNewsHistory(App &app)
     if (const auto year = BackgroundYearOfNewYear(state.settings.startDate))
         state.settings.gameYear = *year;
     const QString story =
-        GetOverviewNews(state.priceDatabase, state.settings.startDate, state.chart.selectedCommodity);
+        StoryText(state.news.stories, std::floor(state.settings.startDate), state.chart.selectedCommodity);
     ShowNewsText(app, BackgroundCaption(state), story);
 }
 

@@ -1,6 +1,5 @@
 #include "common/Formats.h"
 #include "common/VbDate.h"
-#include "data/PriceDatabase.h"
 #include "flow/ui/MenuEnabling.h"
 #include "news/BackgroundYear.h"
 #include "news/ui/NewsDisplay.h"
@@ -26,13 +25,11 @@ void showBackgroundStory(App &app)
     GameState &state = app.state;
     if (state.clock.tradeDay < 1)
         return;
-    double storyDate = 0.0; // no year with background news: the story of the zero date, if any
-    if (const auto year = BackgroundYearOf(state.settings.startDate)) {
+    if (const auto year = BackgroundYearOf(state.settings.startDate))
         state.settings.gameYear = *year;
-        storyDate = vb::toSerial(*year, 1, 1);
-    }
-    const int32_t id = state.chart.selectedCommodity;
-    const QString story = GetOverviewNews(state.priceDatabase, storyDate, id);
+    // No year with background news: the story of the zero date, if any.
+    const double storyDate = BackgroundStoryDay(state.settings.startDate);
+    const QString story = StoryText(state.news.stories, storyDate, state.chart.selectedCommodity);
     ShowNewsText(app, BackgroundCaption(state), story);
 }
 

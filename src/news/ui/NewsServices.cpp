@@ -1,7 +1,6 @@
 #include "news/ui/NewsServices.h"
 
 #include "common/VbDate.h"
-#include "data/PriceDatabase.h"
 #include "data/TickData.h"
 #include "news/Hints.h"
 #include "news/NewsReleases.h"
@@ -56,23 +55,17 @@ void ShowTickNewsReleases(App &app)
     if (WindowAlreadyShown(state.news.newsItems, *day, tradingTime))
         return;
 
-    auto releases =
-        state.priceDatabase.FuturesDb.openRecordset(NewsReleasesQuery(*day, window->start, window->end));
-    if (!releases)
-        return; // no news can be read: the game goes on without it
-    db::Recordset &rs = releases.value();
+    // The releases come from what the game's load read: nothing that happens to the file meanwhile
+    // changes them or holds up the period.
+    const std::vector<NewsRelease> due = ReleasesDue(state.news.releases, *day, *window);
     forms::FormRef<frmNewsDisplay> news(app.forms);
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-        // A release stored without a title or a story shows an empty one.
-        const QString title = rs.field(u"NRTitle").toString();
-        const QString story = rs.field(u"NRStory").toString();
-        news->setCaption(title);
-        news->txtNewsDisplay->setText(story);
-        ApplyNewsLayout(*news, NewsLayoutFor(story.size()));
+    for (const NewsRelease &release : due) {
+        news->setCaption(release.Title);
+        news->txtNewsDisplay->setText(release.Story);
+        ApplyNewsLayout(*news, NewsLayoutFor(release.Story.size()));
         news->showModal(&app.main());
-        RecordNewsItem(state.news.newsItems, *day, tradingTime, title, story);
+        RecordNewsItem(state.news.newsItems, *day, tradingTime, release.Title, release.Story);
     }
-    rs.close();
     ApplyNewsLayout(*news, kFullNewsLayout);
 }
 
