@@ -86,6 +86,7 @@ private:
     void forward(int clicks);
     void enterQuantity();
     void quickInput(const std::vector<forms::CommandButton *> &offered);
+    void queuedInput();
     void answer(forms::Form &form);
     void answerOptions(frmTimePeriod &dialog);
     void answerSummary(forms::Form &form);
@@ -106,6 +107,7 @@ private:
     bool checkWayOn();
     bool checkMainWindow();
     bool checkDatabaseFile();
+    bool checkOneNotice();
     bool fail(const std::string &what);
 
     std::mt19937_64 sequence_;
