@@ -384,8 +384,9 @@ void SoakGame::answer(forms::Form &form)
     } else if (name == QStringLiteral("frmDisclaimer")) {
         static_cast<frmDisclaimer &>(form).btnClose->click();
     } else if (name == QStringLiteral("frmPlayerNotification")) {
-        checkOneNotice();
-        static_cast<frmPlayerNotification &>(form).btnOkay->click();
+        auto &box = static_cast<frmPlayerNotification &>(form);
+        checkOneNotice(box);
+        box.btnOkay->click();
     } else if (name == QStringLiteral("frmNewsDisplay")) {
         static_cast<frmNewsDisplay &>(form).btnclose->click();
     } else if (name == QStringLiteral("frmTradeConfirmation")) {

@@ -27,6 +27,7 @@ class CommandButton;
 class Halvern;
 class frmTimePeriod;
 class frmEndofGame;
+class frmPlayerNotification;
 } // namespace tarvello
 
 namespace tarvello::test {
@@ -107,7 +108,7 @@ private:
     bool checkWayOn();
     bool checkMainWindow();
     bool checkDatabaseFile();
-    bool checkOneNotice();
+    bool checkOneNotice(const frmPlayerNotification &shown);
     bool fail(const std::string &what);
 
     std::mt19937_64 sequence_;

@@ -49,8 +49,11 @@ void SoakGame::queuedInput()
                                        m.btnCloseNewsHist};
     std::string name = "queued input:";
     std::vector<std::function<void()>> inputs;
+    // At the quantity prompt the input starts with the quantity, so that what follows reaches the
+    // window while the Return's procedure runs.
+    const bool atPrompt = m.inputUnits->visible() && m.inputUnits->enabled();
     for (int n = 3 + below(4); n > 0; --n) {
-        switch (below(3)) {
+        switch (atPrompt && inputs.empty() ? 0 : below(3)) {
         case 0: {
             const QString typed = QString::fromLatin1(kTyped[below(static_cast<int>(std::size(kTyped)))]);
             name += " type \"" + typed.toStdString() + "\" Return";
@@ -86,10 +89,10 @@ void SoakGame::queuedInput()
         }
         }
     }
-    take({name, 0, [&m, inputs] {
+    take({name, 0, [&m, inputs, atPrompt] {
               m.activateWindow(); // the player's keys go to the main window
               QCoreApplication::processEvents();
-              if (m.inputUnits->visible() && m.inputUnits->enabled())
+              if (atPrompt)
                   m.inputUnits->setFocus();
               for (const auto &input : inputs)
                   input();
@@ -99,9 +102,13 @@ void SoakGame::queuedInput()
     ++tally_["queued input"];
 }
 
-// One notice at a time: the box being answered is the only one loaded.
-bool SoakGame::checkOneNotice()
+// One notice at a time: the box being answered is loaded (a notice put up in the meantime has not
+// closed it under its caller) and it is the only one loaded.
+bool SoakGame::checkOneNotice(const frmPlayerNotification &shown)
 {
+    if (!shown.loaded())
+        return fail("a notice was shown in a box that another notice had closed: \"" +
+                    shown.Label1->caption().toStdString() + "\"");
     int boxes = 0;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         const auto *box = qobject_cast<const frmPlayerNotification *>(widget);
