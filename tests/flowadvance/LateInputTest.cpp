@@ -1,9 +1,17 @@
 #include "AdvanceFixture.h"
 
+#include "orders/ui/TradeStage.h"
 #include "support/WindowInput.h"
+#include "windows/CommissionsWindow.h"
+#include "windows/NotificationBox.h"
 #include "windows/frmTradeConfirmation.h"
 
 #include <QCoreApplication>
+#include <QMenu>
+
+#include <functional>
+#include <ostream>
+#include <optional>
 
 namespace tarvello::test {
 namespace {
@@ -165,6 +173,147 @@ TEST_F(LateInput, ClicksQueuedBehindForward)
 
     EXPECT_EQ(state.clock.tradeDay, period + 1);
     expectAtRest();
+}
+
+// An access key that a button shares with a menu title ("&Hold" and "&Help", "&Oil" and "&Options",
+// "&Gold" and "&Game") presses the button at the instrument step, at the first press, and opens the
+// menu when the button is not offered.
+TEST_F(LateInput, SharedAccessKeysPressTheButtonOrOpenTheMenu)
+{
+    const struct {
+        const char *key;
+        Qt::Key letter;
+        forms::MenuItem *menu;
+        std::optional<Instrument> chosen; // none: "&Hold", which takes the order road back to rest
+    } cases[] = {
+        {"Alt+H", Qt::Key_H, w().mnuHowtoPlay, std::nullopt},
+        {"Alt+O", Qt::Key_O, w().mnuSettings, Instrument::Oil},
+        {"Alt+G", Qt::Key_G, w().mnuGame, Instrument::Gold},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        w().btnTrade->click();
+        ASSERT_TRUE(offered(w().btnHold) && offered(w().btnOil) && offered(w().btnGold));
+        activateMainWindow();
+        postKey(w(), c.letter, Qt::AltModifier);
+        letTimePass(kPlayerPause);
+        EXPECT_FALSE(c.menu->submenu()->isVisible());
+        if (c.chosen) {
+            EXPECT_EQ(state.order.selectedSecurity, c.chosen);
+            EXPECT_TRUE(offered(w().btnBuy) && offered(w().btnSell));
+            w().btnHold->click();
+        }
+        expectAtRest();
+
+        // At rest the button is hidden: the key opens its menu.
+        postKey(w(), c.letter, Qt::AltModifier);
+        letTimePass(kPlayerPause);
+        EXPECT_TRUE(c.menu->submenu()->isVisible());
+        c.menu->submenu()->close();
+        QCoreApplication::processEvents();
+    }
+}
+
+// A Tick game at its first period, notices closed with OK and other modal windows closed, the main
+// window shown and active.
+class LateInputInATickGame : public AdvanceTest {
+protected:
+    LateInputInATickGame()
+    {
+        addTickDays(fixture, tickDays());
+        host.setDefaultAnswer([](forms::Form &form) {
+            if (form.objectName() == QStringLiteral("frmPlayerNotification"))
+                ScriptedModalHost::click(QStringLiteral("btnOkay"))(form);
+            else
+                ScriptedModalHost::unload()(form);
+        });
+        w().showModeless();
+        beginNewGame({Tick, Month});
+        forward();
+        activateMainWindow();
+    }
+    ~LateInputInATickGame() override { w().setVisible(false); }
+
+    void activateMainWindow()
+    {
+        w().activateWindow();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Input queued behind "f" and Return in the quantity box, before the Return's procedure has run.
+struct QueuedBehindReturn {
+    const char *input;
+    std::function<void(Halvern &)> post;
+};
+
+void PrintTo(const QueuedBehindReturn &queued, std::ostream *os)
+{
+    *os << queued.input;
+}
+
+class InputQueuedBehindTheQuantityReturn : public LateInputInATickGame,
+                                           public ::testing::WithParamInterface<QueuedBehindReturn> {};
+
+// The Return's notice is the only window shown, the order road is where the Return left it, and the
+// input that reached the window while the notice was put up is dropped.
+TEST_P(InputQueuedBehindTheQuantityReturn, OnlyTheReturnActs)
+{
+    ASSERT_EQ(state.account.totalTrades, 0);
+    chooseOrder(Instrument::Gold, OrderSide::Sell); // "&Sell" leaves the report buttons offered
+    ASSERT_TRUE(offered(w().inputUnits) && offered(w().btnNewsHist) && offered(w().btnTradeHist));
+    activateMainWindow();
+    w().inputUnits->setFocus();
+    w().inputUnits->setText(QStringLiteral("f"));
+    const size_t shows = host.shows().size();
+
+    postKey(w(), Qt::Key_Return);
+    GetParam().post(w());
+    letTimePass(kPlayerPause);
+
+    ASSERT_EQ(host.shows().size(), shows + 1);
+    EXPECT_EQ(host.shows().back().form, "frmPlayerNotification");
+    EXPECT_EQ(host.shows().back().text(QStringLiteral("Label1")), "Please Enter Only Numbers");
+    EXPECT_FALSE(forms.isLoaded<frmPlayerNotification>());
+    EXPECT_FALSE(programEnd.ended());
+    EXPECT_EQ(state.order.selectedSecurity, Instrument::Gold);
+    EXPECT_EQ(state.order.orderSide, OrderSide::Sell);
+    EXPECT_TRUE(offered(w().inputUnits) && offered(w().promptUnits));
+    EXPECT_EQ(w().inputUnits->text(), "");
+    EXPECT_FALSE(w().btnYes->visible() || w().btnNo->visible());
+    EXPECT_EQ(state.account.totalTrades, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LateInputInATickGame, InputQueuedBehindTheQuantityReturn,
+    ::testing::Values(
+        QueuedBehindReturn{"ClickOnNewsHistory", [](Halvern &m) { postClick(*m.btnNewsHist); }},
+        QueuedBehindReturn{"ClickOnTradeHistory", [](Halvern &m) { postClick(*m.btnTradeHist); }},
+        QueuedBehindReturn{"NewsHistoryAccessKey", [](Halvern &m) { postKey(m, Qt::Key_N, Qt::AltModifier); }},
+        QueuedBehindReturn{"MenuCommandByTheKeyboard",
+                           [](Halvern &m) {
+                               postKey(m, Qt::Key_H, Qt::AltModifier);
+                               postKey(m, Qt::Key_C);
+                           }},
+        QueuedBehindReturn{"TradeHistoryAccessKey", [](Halvern &m) { postKey(m, Qt::Key_R, Qt::AltModifier); }}),
+    [](const ::testing::TestParamInfo<QueuedBehindReturn> &info) { return std::string(info.param.input); });
+
+// A menu command that reaches the window while a Tick "&Forward" works the period out is dropped:
+// the period moves on and no other window shows.
+TEST_F(LateInputInATickGame, AMenuCommandQueuedBehindForward)
+{
+    const int16_t period = state.clock.tradeDay;
+    const size_t shows = host.shows().size();
+    postClick(*w().btnChangePeriod);
+    postKey(w(), Qt::Key_H, Qt::AltModifier);
+    postKey(w(), Qt::Key_C);
+    letTimePass(kPlayerPause);
+
+    EXPECT_EQ(state.clock.tradeDay, period + 1);
+    EXPECT_EQ(host.shows().size(), shows);
+    EXPECT_FALSE(forms.isLoaded<frmCommiss>());
+    EXPECT_TRUE(offered(w().btnChangePeriod) && offered(w().btnTrade));
+    EXPECT_TRUE(w().enabled());
 }
 
 } // namespace

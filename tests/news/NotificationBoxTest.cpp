@@ -5,6 +5,7 @@
 #include "platform/forms/VbFont.h"
 #include "windows/NotificationBox.h"
 
+#include <QCoreApplication>
 #include <QTextLayout>
 
 #include <cmath>
@@ -174,6 +175,35 @@ TEST_F(NotificationBox, ColoursFollowTheCodeAndTheScreenScheme)
         EXPECT_EQ(label.foreColor, c.expected.text);
         EXPECT_EQ(label.backColor, c.expected.back);
     }
+}
+
+// A notice raised while the box is being put up (by something that ran in one of its yields) gets a
+// box of its own: closing it leaves the outer box, which shows its own notice and goes when closed.
+TEST_F(NotificationBox, ANoticeRaisedWhileTheBoxIsPutUpHasABoxOfItsOwn)
+{
+    const QString outer = QStringLiteral("Please Enter Only Numbers");
+    const QString inner = QStringLiteral("* No News Stories *");
+    bool innerRan = false;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            ShowNotification(app, QStringLiteral("News History"), inner, QString(), 1);
+            innerRan = true;
+        },
+        Qt::QueuedConnection);
+    host.setDefaultAnswer(ScriptedModalHost::click(QStringLiteral("btnOkay")));
+    ShowNotification(app, QStringLiteral("* Trader Notification *"), outer, QString(), 1);
+
+    ASSERT_TRUE(innerRan);
+    ASSERT_EQ(host.shows().size(), 2u);
+    EXPECT_EQ(host.shows()[0].caption, "News History");
+    EXPECT_EQ(host.shows()[0].text(QStringLiteral("Label1")), inner);
+    EXPECT_EQ(host.shows()[1].caption, "* Trader Notification *");
+    EXPECT_EQ(host.shows()[1].text(QStringLiteral("Label1")), outer);
+    // The outer box is sized to its own message.
+    EXPECT_EQ(host.shows()[1].control(QStringLiteral("Label1")).rect.width, textWidth(outer));
+    EXPECT_FALSE(forms.isLoaded<frmPlayerNotification>());
+    EXPECT_EQ(state.news.notificationText, outer);
 }
 
 TEST_F(NotificationBox, EachNoticeStartsFromTheDesign)

@@ -255,6 +255,8 @@ std::vector<SoakGame::Action> SoakGame::availableActions()
         offered.push_back(m.btnChangePeriod);
     if (offered.size() >= 2 && m.isVisible())
         actions.push_back({"quick input", 8, [this, offered] { quickInput(offered); }});
+    if (m.enabled() && m.isVisible())
+        actions.push_back({"queued input", 6, [this] { queuedInput(); }});
 
     const auto menu = [&](forms::MenuItem *item, int weight) {
         if (item->reachable())
@@ -382,7 +384,9 @@ void SoakGame::answer(forms::Form &form)
     } else if (name == QStringLiteral("frmDisclaimer")) {
         static_cast<frmDisclaimer &>(form).btnClose->click();
     } else if (name == QStringLiteral("frmPlayerNotification")) {
-        static_cast<frmPlayerNotification &>(form).btnOkay->click();
+        auto &box = static_cast<frmPlayerNotification &>(form);
+        checkOneNotice(box);
+        box.btnOkay->click();
     } else if (name == QStringLiteral("frmNewsDisplay")) {
         static_cast<frmNewsDisplay &>(form).btnclose->click();
     } else if (name == QStringLiteral("frmTradeConfirmation")) {

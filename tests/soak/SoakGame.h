@@ -27,6 +27,7 @@ class CommandButton;
 class Halvern;
 class frmTimePeriod;
 class frmEndofGame;
+class frmPlayerNotification;
 } // namespace tarvello
 
 namespace tarvello::test {
@@ -86,6 +87,7 @@ private:
     void forward(int clicks);
     void enterQuantity();
     void quickInput(const std::vector<forms::CommandButton *> &offered);
+    void queuedInput();
     void answer(forms::Form &form);
     void answerOptions(frmTimePeriod &dialog);
     void answerSummary(forms::Form &form);
@@ -106,6 +108,7 @@ private:
     bool checkWayOn();
     bool checkMainWindow();
     bool checkDatabaseFile();
+    bool checkOneNotice(const frmPlayerNotification &shown);
     bool fail(const std::string &what);
 
     std::mt19937_64 sequence_;

@@ -34,8 +34,12 @@ inline void postToWindow(QWidget &window, std::function<void(QWindow &)> deliver
 inline void postKey(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     postToWindow(window, [key, modifiers](QWindow &handle) {
+        // A letter or digit typed alone carries its text, by which an open menu finds its item.
+        const bool typed = modifiers == Qt::NoModifier &&
+                           ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9));
+        const QString text = typed ? QString(QChar(key)).toLower() : QString();
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, key, modifiers);
+            QKeyEvent event(type, key, modifiers, text);
             QCoreApplication::sendEvent(&handle, &event);
         }
     });
@@ -59,11 +63,11 @@ inline void postKeyToFocusWindow(Qt::Key key, const QString &text)
         Qt::QueuedConnection);
 }
 
-// A left click at the middle of the place a control has, whether it shows there yet or not.
-inline void postClick(QWidget &control)
+// A left click at a point of a widget's place, whether it shows there yet or not.
+inline void postClickAt(QWidget &widget, QPoint point)
 {
-    QWidget *window = control.window();
-    const QPointF at = control.mapTo(window, QPointF(control.rect().center()));
+    QWidget *window = widget.window();
+    const QPointF at = widget.mapTo(window, QPointF(point));
     const QPointF global = window->mapToGlobal(at);
     postToWindow(*window, [at, global](QWindow &handle) {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -91,6 +95,12 @@ inline void postDoubleClick(QWidget &control)
             QCoreApplication::sendEvent(&handle, &event);
         }
     });
+}
+
+// A left click at the middle of the place a control has, whether it shows there yet or not.
+inline void postClick(QWidget &control)
+{
+    postClickAt(control, control.rect().center());
 }
 
 // Events and timers run for `ms` milliseconds, as while a player looks at the screen.

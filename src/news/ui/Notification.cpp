@@ -10,6 +10,8 @@
 #include "windows/App.h"
 #include "windows/Halvern.h"
 
+#include <QPointer>
+
 #include <cmath>
 #include <optional>
 
@@ -63,12 +65,23 @@ int16_t MinInt(int16_t a, int16_t b)
 
 void ShowNotification(App &app, const QString &title, const QString &message, const QString &, int16_t code)
 {
+    // The box is loaded only while a notice is being put up or read. A notice raised meanwhile (by a
+    // procedure that ran in one of the box's yields) gets a box of its own: closing it must not unload
+    // the box the outer notice is still using, and the outer box keeps its message.
+    const bool nested = app.forms.isLoaded<frmPlayerNotification>();
+    const QString outerText = app.state.news.notificationText;
     app.state.news.notificationText = message;
-    forms::FormRef<frmPlayerNotification> box(app.forms); // the first touch loads the box
-    box->setCaption(title);
-    box->Label1->setCaption(message);
-    box->ColorScheme->setCaption(QString::number(code));
-    box->showModal(&app.main());
+    // Loading the box lets events run: it is used only if nothing has unloaded it by then.
+    const QPointer<frmPlayerNotification> box =
+        nested ? &app.forms.loadAnother<frmPlayerNotification>() : &app.forms.get<frmPlayerNotification>();
+    if (box) {
+        box->setCaption(title);
+        box->Label1->setCaption(message);
+        box->ColorScheme->setCaption(QString::number(code));
+        box->showModal(&app.main());
+    }
+    if (nested)
+        app.state.news.notificationText = outerText;
 }
 
 void ShowNotification(App &app, const Notice &notice)

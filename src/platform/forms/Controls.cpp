@@ -1,6 +1,8 @@
 #include "platform/forms/Controls.h"
 
+#include "platform/forms/AccessKeys.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/InputGate.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -297,8 +299,7 @@ void Label::applyColors()
 
 void Label::click()
 {
-    if (visible())
-        runClick(*this, click_);
+    runInput(*this, click_);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -327,10 +328,7 @@ CommandButton::CommandButton(QWidget *parent, const QString &name, const QString
 {
     setCaption(caption);
     setAutoDefault(true); // Enter presses the button that has the focus, as Space does
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (visible())
-            runClick(*this, click_);
-    });
+    connect(this, &QPushButton::clicked, this, [this] { runInput(*this, click_); });
 }
 
 void CommandButton::setCaption(const QString &caption)
@@ -348,10 +346,14 @@ void CommandButton::click()
 bool CommandButton::event(QEvent *event)
 {
     // The access key presses the button at once, as a click does: Qt's own press would run the
-    // procedure a tenth of a second later from a timer, whatever the screen offers by then.
-    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
-        click();
-        return true;
+    // procedure a tenth of a second later from a timer, whatever the screen offers by then. A key the
+    // button shares with a menu title presses it too (AccessKeys.h).
+    if (event->type() == QEvent::Shortcut) {
+        const auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (!shortcut->isAmbiguous() || offeredButtonFor(*window(), shortcut->key()) == this) {
+            click();
+            return true;
+        }
     }
     return QPushButton::event(event);
 }
@@ -389,7 +391,9 @@ bool TextBox::runKeyDown(QKeyEvent *event)
         shift |= 2;
     if (event->modifiers() & Qt::AltModifier)
         shift |= 4;
-    keyDown_(keyCode, shift);
+    // A key that the rule for input refuses is dropped: neither the procedure nor the box sees it.
+    if (!runInput(*this, [&] { keyDown_(keyCode, shift); }))
+        return false;
     return !(code != 0 && keyCode == 0);
 }
 
@@ -444,12 +448,12 @@ void MultiLineTextBox::setText(const QString &text)
 
 void MultiLineTextBox::click()
 {
-    run(click_);
+    runInput(*this, click_);
 }
 
 void MultiLineTextBox::dblClick()
 {
-    run(dblClick_);
+    runInput(*this, dblClick_);
 }
 
 void MultiLineTextBox::mouseDoubleClickEvent(QMouseEvent *event)
@@ -559,7 +563,7 @@ void CheckBox::setValue(int16_t value)
 
 void CheckBox::nextCheckState()
 {
-    setValue(value_ == 1 ? 0 : 1);
+    runInput(*this, [this] { setValue(value_ == 1 ? 0 : 1); });
 }
 
 // --- OptionButton ---
@@ -607,7 +611,7 @@ void OptionButton::setValue(bool value)
 
 void OptionButton::nextCheckState()
 {
-    setValue(true);
+    runInput(*this, [this] { setValue(true); });
 }
 
 void OptionButton::applyColors()
@@ -714,8 +718,9 @@ ComboBox::ComboBox(QWidget *parent, const QString &name, ComboStyle style, const
     setEditable(style == ComboStyle::DropDownCombo);
     setInsertPolicy(QComboBox::NoInsert); // typing never adds to the list
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!syncing_)
-            select(index);
+        // A pick the rule for input refuses leaves the box showing its own state.
+        if (!syncing_ && !runInput(*this, [this, index] { select(index); }))
+            sync();
     });
     connect(this, &QComboBox::editTextChanged, this, [this](const QString &typed) {
         if (!syncing_ && style_ == ComboStyle::DropDownCombo)

@@ -18,7 +18,9 @@ namespace tarvello::forms {
 
 // The controls the game's windows are made of. Each takes its parent (the window's client area, or a
 // frame) and its name; positions are set in twips afterwards. Click handlers are plain functions that
-// the window's wiring connects to the game's procedures.
+// the window's wiring connects to the game's procedures. A procedure that the player's input starts (a
+// click, a key, a pick) runs under the input rule (InputGate.h), which drops input it refuses; a value
+// set by code runs its procedure at once.
 using ClickHandler = std::function<void()>;
 
 // A label. It wraps its caption within its width and draws it from the top.

@@ -1,7 +1,9 @@
 #include "platform/forms/Form.h"
 
+#include "platform/forms/AccessKeys.h"
 #include "platform/forms/FormRegistry.h"
 #include "platform/forms/FramePlacement.h"
+#include "platform/forms/InputGate.h"
 #include "platform/forms/MenuItem.h"
 #include "platform/forms/ModalHost.h"
 
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -225,6 +228,7 @@ void Form::addMenu(MenuItem *menu)
         menuBar_ = new QMenuBar(this);
         menuBar_->setObjectName(objectName() + QStringLiteral("_menuBar"));
         layout_->setMenuBar(menuBar_);
+        menuBar_->installEventFilter(this);
     }
     menuBar_->addAction(menu);
 }
@@ -402,12 +406,14 @@ void Form::changeEvent(QEvent *event)
 
 void Form::click()
 {
-    if (visible_ && enabled_ && click_)
-        click_();
+    runInput(*this, click_);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == menuBar_ && event->type() == QEvent::Shortcut &&
+        pressButtonForMenuKey(*this, *static_cast<QShortcutEvent *>(event)))
+        return true;
     if (watched == client_ && click_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -459,45 +465,6 @@ bool takesInput(const QWidget &widget)
         return false;
     const Form *form = owningForm(&widget);
     return !form || form->enabled();
-}
-
-namespace {
-
-// A modal window stands in front of every window but itself and the windows it owns.
-bool behindModalWindow(const QWidget &widget)
-{
-    const QWindow *modal = QGuiApplication::modalWindow();
-    if (!modal)
-        return false;
-    for (const QWindow *window = widget.window()->windowHandle(); window;
-         window = window->transientParent()) {
-        if (window == modal)
-            return false;
-    }
-    return true;
-}
-
-bool takesClick(const QWidget &control)
-{
-    if (!takesInput(control) || behindModalWindow(control))
-        return false;
-    const Form *form = owningForm(&control);
-    return !form || !form->runningClick();
-}
-
-} // namespace
-
-void runClick(const QWidget &control, const std::function<void()> &procedure)
-{
-    if (!procedure || !takesClick(control))
-        return;
-    // The procedure may unload the window, which then goes later: only a window still there counts down.
-    const QPointer<Form> form = owningForm(&control);
-    if (form)
-        ++form->clicksRunning_;
-    procedure();
-    if (form)
-        --form->clicksRunning_;
 }
 
 } // namespace tarvello::forms

@@ -110,11 +110,11 @@ public:
     // Click: a click on the window itself, where no control takes it.
     void setClickHandler(Handler handler) { click_ = std::move(handler); }
 
-    // The player's click on the window: does nothing unless it is shown and can be used.
+    // The player's click on the window: runs its procedure under the input rule (InputGate.h).
     void click();
 
-    // Whether the procedure of a click on one of the window's controls is running.
-    bool runningClick() const { return clicksRunning_ > 0; }
+    // Whether a procedure that input to the window or one of its controls or menus started is running.
+    bool runningProcedure() const { return proceduresRunning_ > 0; }
 
 signals:
     // The window was hidden or unloaded: a modal show of it ends.
@@ -128,7 +128,7 @@ protected:
 private:
     class InputLock;
     friend class FormRegistry;
-    friend void runClick(const QWidget &control, const std::function<void()> &procedure);
+    friend class InputGate;
     void runLoad();
     void runActivate();
     void resizeClient(int widthTwips, int heightTwips);
@@ -151,7 +151,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     bool paintQueued_ = false;
-    int clicksRunning_ = 0;
+    int proceduresRunning_ = 0;
     Handler load_;
     Handler activate_;
     UnloadHandler unload_;
@@ -168,12 +168,5 @@ Form *owningForm(const QObject *object);
 
 // Whether the player's input can reach a widget: Qt enables it and the window it belongs to is enabled.
 bool takesInput(const QWidget &widget);
-
-// Runs the procedure of the player's click on a control (none: nothing) if, at this moment, the control
-// takes input, no modal window stands in front of its window and no procedure of another click on the
-// same window is running; while it runs, its window takes no other click. So a click that comes late
-// (to a control hidden or disabled since, or behind a window shown since) is dropped, and so is one
-// that was queued behind a procedure and reaches the window while that procedure lets events run.
-void runClick(const QWidget &control, const std::function<void()> &procedure);
 
 } // namespace tarvello::forms

@@ -7,15 +7,17 @@ FormRegistry::~FormRegistry()
     active_ = nullptr;
     for (auto &[type, entry] : entries_)
         entry.form.reset();
+    others_.clear();
     for (const QPointer<Form> &form : released_)
         delete form.data();
 }
 
-Form &FormRegistry::load(std::type_index type, const std::function<std::unique_ptr<Form>()> &make)
+Form &FormRegistry::load(std::type_index type, const std::function<std::unique_ptr<Form>()> &make, Slot slot)
 {
     Entry &entry = entries_[type];
-    entry.form = make();
-    Form *form = entry.form.get();
+    std::unique_ptr<Form> &held = slot == Slot::Registered ? entry.form : others_.emplace_back();
+    held = make();
+    Form *form = held.get();
     form->registry_ = this;
     form->loaded_ = true;
     if (entry.connector)
@@ -27,15 +29,21 @@ Form &FormRegistry::load(std::type_index type, const std::function<std::unique_p
 
 void FormRegistry::release(Form &form)
 {
+    const auto letGo = [this](std::unique_ptr<Form> &held) {
+        Form *gone = held.release();
+        std::erase_if(released_, [](const QPointer<Form> &f) { return f.isNull(); });
+        released_.emplace_back(gone);
+        gone->deleteLater();
+    };
     for (auto &[type, entry] : entries_) {
-        if (entry.form.get() == &form) {
-            Form *gone = entry.form.release();
-            std::erase_if(released_, [](const QPointer<Form> &f) { return f.isNull(); });
-            released_.emplace_back(gone);
-            gone->deleteLater();
-            break;
-        }
+        if (entry.form.get() == &form)
+            letGo(entry.form);
     }
+    for (std::unique_ptr<Form> &other : others_) {
+        if (other.get() == &form)
+            letGo(other);
+    }
+    std::erase(others_, nullptr);
     if (active_ == &form)
         active_ = nullptr;
 }

@@ -47,6 +47,15 @@ public:
         return static_cast<T &>(load(typeid(T), [] { return std::make_unique<T>(); }));
     }
 
+    // Another window of class T beside the one the registry holds, made, connected and loaded as get()
+    // loads that one, for a procedure that must not share the window with an outer call still using
+    // it. get() never returns it; it is let go once unloaded.
+    template <class T> T &loadAnother()
+    {
+        static_assert(std::is_base_of_v<Form, T>);
+        return static_cast<T &>(load(typeid(T), [] { return std::make_unique<T>(); }, Slot::Another));
+    }
+
     template <class T> bool isLoaded() const
     {
         const auto it = entries_.find(typeid(T));
@@ -67,11 +76,14 @@ private:
         std::function<void(Form &)> connector;
     };
 
-    Form &load(std::type_index type, const std::function<std::unique_ptr<Form>()> &make);
+    enum class Slot { Registered, Another };
+    Form &load(std::type_index type, const std::function<std::unique_ptr<Form>()> &make,
+               Slot slot = Slot::Registered);
     void release(Form &form); // an unloaded window goes once control is back in the event loop
 
     ModalHost &host_;
     std::unordered_map<std::type_index, Entry> entries_;
+    std::vector<std::unique_ptr<Form>> others_; // loaded by loadAnother
     std::vector<QPointer<Form>> released_;
     QPointer<Form> active_;
 };

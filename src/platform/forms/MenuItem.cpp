@@ -1,6 +1,7 @@
 #include "platform/forms/MenuItem.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/InputGate.h"
 
 #include <QActionEvent>
 #include <QMenu>
@@ -54,7 +55,7 @@ MenuItem::MenuItem(QWidget *window, const QString &name, const QString &caption)
     connect(this, &QAction::triggered, this, [this] {
         QAction::setCheckable(checked_);
         QAction::setChecked(checked_);
-        run();
+        choose();
     });
     // Qt enables an item with a submenu whenever the submenu's own widget is enabled (with its window,
     // say): the item's own flag wins.
@@ -105,7 +106,7 @@ void MenuItem::addItem(MenuItem *child)
     if (!submenu_) {
         submenu_ = new QMenu(caption_, window_);
         setMenu(submenu_);
-        connect(submenu_, &QMenu::aboutToShow, this, &MenuItem::run);
+        connect(submenu_, &QMenu::aboutToShow, this, &MenuItem::open);
     }
     child->parent_ = this;
     submenu_->addAction(child);
@@ -127,15 +128,21 @@ void MenuItem::click()
     if (!reachable() || isSeparator())
         return;
     if (submenu_)
-        run();
+        runInput(*this, click_);
     else
         trigger();
 }
 
-void MenuItem::run()
+void MenuItem::choose()
 {
-    if (click_)
-        click_();
+    runInput(*this, click_);
+}
+
+void MenuItem::open()
+{
+    // A menu the rule for input refuses closes again at once, before the player can choose in it.
+    if (!runInput(*this, click_))
+        QMetaObject::invokeMethod(submenu_, &QMenu::close, Qt::QueuedConnection);
 }
 
 } // namespace tarvello::forms

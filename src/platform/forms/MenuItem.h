@@ -20,6 +20,8 @@ public:
     // `window` is the window the menu belongs to; submenus are made as its children.
     MenuItem(QWidget *window, const QString &name, const QString &caption);
 
+    QWidget *window() const { return window_; }
+
     // The element's Index in a menu array; -1 for an item that is not an element.
     int16_t index() const { return index_; }
     void setArrayIndex(int16_t index) { index_ = index; }
@@ -39,13 +41,14 @@ public:
 
     void setClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
 
-    // The player's choice of the item (or opening its submenu). Does nothing unless the item, every
-    // menu above it and its window can be used.
+    // The player's choice of the item (or opening its submenu). Its procedure runs under the input
+    // rule (InputGate.h): not unless the item, every menu above it and its window can be used.
     void click();
     bool reachable() const;
 
 private:
-    void run();
+    void choose();
+    void open();
 
     QWidget *window_;
     QString caption_;
