@@ -14,6 +14,62 @@ QString dateText(double date)
 {
     return vb::shortDate(date);
 }
+
+// The tables the game reads. Each must hold stored rows: a view, a virtual table or a computed column
+// makes rows when they are read, with no bound on how many or how long (a view over a recursive query
+// can yield rows without end), and the game would stop answering while it read them.
+const char *const kPriceTables[] = {
+    "DailyData",   "TickData", "TickTradeDaysResults", "OverviewNews", "sortedticknewsreleases",
+    "DatabaseInfo"};
+
+// `made` says what of `table` is made only when read.
+QString computedRowsRefusal(const QString &path, const QString &table, const QString &made)
+{
+    return QStringLiteral("The price database \"%1\" cannot be used: %2, and nothing bounds how long that "
+                          "takes. Please put a price database made by futures-db in its place, or make %3 "
+                          "an ordinary table.")
+        .arg(QDir::toNativeSeparators(path), made, table);
+}
+
+// A price table that is present but does not hold stored rows is refused before any of it is read.
+// Only the schema is consulted; a missing table is left to the queries that need it.
+db::Status checkStoredTables(const db::Database &database, const QString &path)
+{
+    QStringList names;
+    for (const char *table : kPriceTables)
+        names << QLatin1Char('\'') + QLatin1String(table) + QLatin1Char('\'');
+    auto objects = database.openRecordset(
+        QStringLiteral("SELECT name, type, sql FROM sqlite_master WHERE type IN ('table', 'view') AND name "
+                       "COLLATE NOCASE IN (") +
+        names.join(QLatin1Char(',')) + QLatin1Char(')'));
+    if (!objects)
+        return objects.status();
+    for (auto &rs = objects.value(); !rs.eof(); rs.moveNext()) {
+        const QString table = rs.field(u"name").toString();
+        if (rs.field(u"type").toString() == QLatin1String("view"))
+            return db::Status::failure(computedRowsRefusal(
+                path, table,
+                QStringLiteral("its table %1 is a view, whose rows are made only when read").arg(table)));
+        if (rs.field(u"sql").toString().simplified().startsWith(QLatin1String("CREATE VIRTUAL"),
+                                                                Qt::CaseInsensitive))
+            return db::Status::failure(computedRowsRefusal(
+                path, table,
+                QStringLiteral("its table %1 is a virtual table, whose rows are made only when read")
+                    .arg(table)));
+        // table_xinfo marks a column computed when read as hidden 2 (one stored when written is 3).
+        auto computed = database.openRecordset(
+            QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2").arg(table));
+        if (!computed)
+            return computed.status();
+        if (!computed.value().eof()) {
+            return db::Status::failure(
+                computedRowsRefusal(path, table,
+                                    QStringLiteral("the column %1 of its table %2 is computed only when read")
+                                        .arg(computed.value().field(u"name").toString(), table)));
+        }
+    }
+    return db::Status::success();
+}
 } // namespace
 
 void InitDatabaseGlobals(PriceDatabaseState &state, const QString &programDirectory,
@@ -47,6 +103,11 @@ db::Status OpenPriceDatabase(PriceDatabaseState &state, const QString &path)
         state.DbOpenFailed = 1;
         state.FuturesWorkspace.close();
         return database.status();
+    }
+    if (const db::Status stored = checkStoredTables(database.value(), path); !stored) {
+        state.DbOpenFailed = 1;
+        state.FuturesWorkspace.close();
+        return stored;
     }
     state.FuturesDb = std::move(database.value());
     state.DbOpen = true;

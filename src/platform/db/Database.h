@@ -66,9 +66,10 @@ public:
     // equal the password the file records in DatabaseInfo ('Password'); a file that records none
     // accepts any. `exclusive` and `readOnly` are accepted for the callers' sake: the game only reads,
     // so every open is shared and read-only, and nothing is ever written beside the file: a file in
-    // WAL journal mode is read as it stands, and refused while another program has changes of its own
-    // waiting in its "-wal" file. A missing file, a file that is not a database and a wrong password
-    // each fail with a description.
+    // WAL journal mode is read as it stands, and refused while another program's changes wait in its
+    // "-wal" file; a file whose "-journal" holds changes a program left unfinished is refused too (only a
+    // writer can undo them). A missing file, a file the user may not read, a file that is not a
+    // database and a wrong password each fail with a description.
     Result<Database> openDatabase(const QString &path, bool exclusive, bool readOnly,
                                   const QString &connect) const;
 
