@@ -15,9 +15,9 @@ QString dateText(double date)
     return vb::shortDate(date);
 }
 
-// The tables the game reads. Each must hold stored rows: a view, a virtual table or a computed column
-// makes rows when they are read, with no bound on how many or how long (a view over a recursive query
-// can yield rows without end), and the game would stop answering while it read them.
+// The tables the game reads. Each must hold stored values: a view, a virtual table or a column computed
+// when read makes its values as they are read, with no bound on how many or how long (a view over a
+// recursive query can yield rows without end), and the game would stop answering while it read them.
 const char *const kPriceTables[] = {
     "DailyData",   "TickData", "TickTradeDaysResults", "OverviewNews", "sortedticknewsreleases",
     "DatabaseInfo"};
@@ -31,42 +31,33 @@ QString computedRowsRefusal(const QString &path, const QString &table, const QSt
         .arg(QDir::toNativeSeparators(path), made, table);
 }
 
-// A price table that is present but does not hold stored rows is refused before any of it is read.
-// Only the schema is consulted; a missing table is left to the queries that need it.
+// A price table that is present but does not hold stored rows is refused before any of it is read,
+// from the schema alone; a missing table is left to the queries that need it.
 db::Status checkStoredTables(const db::Database &database, const QString &path)
 {
-    QStringList names;
-    for (const char *table : kPriceTables)
-        names << QLatin1Char('\'') + QLatin1String(table) + QLatin1Char('\'');
-    auto objects = database.openRecordset(
-        QStringLiteral("SELECT name, type, sql FROM sqlite_master WHERE type IN ('table', 'view') AND name "
-                       "COLLATE NOCASE IN (") +
-        names.join(QLatin1Char(',')) + QLatin1Char(')'));
-    if (!objects)
-        return objects.status();
-    for (auto &rs = objects.value(); !rs.eof(); rs.moveNext()) {
-        const QString table = rs.field(u"name").toString();
-        if (rs.field(u"type").toString() == QLatin1String("view"))
-            return db::Status::failure(computedRowsRefusal(
-                path, table,
-                QStringLiteral("its table %1 is a view, whose rows are made only when read").arg(table)));
-        if (rs.field(u"sql").toString().simplified().startsWith(QLatin1String("CREATE VIRTUAL"),
-                                                                Qt::CaseInsensitive))
-            return db::Status::failure(computedRowsRefusal(
-                path, table,
-                QStringLiteral("its table %1 is a virtual table, whose rows are made only when read")
-                    .arg(table)));
-        // table_xinfo marks a column computed when read as hidden 2 (one stored when written is 3).
-        auto computed = database.openRecordset(
-            QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2").arg(table));
-        if (!computed)
-            return computed.status();
-        if (!computed.value().eof()) {
-            return db::Status::failure(
-                computedRowsRefusal(path, table,
-                                    QStringLiteral("the column %1 of its table %2 is computed only when read")
-                                        .arg(computed.value().field(u"name").toString(), table)));
+    using Kind = db::Database::TableKind;
+    for (const char *name : kPriceTables) {
+        const QString table = QLatin1String(name);
+        QString column;
+        QString made;
+        switch (database.tableKind(table, &column)) {
+        case Kind::View:
+            made = QStringLiteral("its table %1 is a view, whose rows are made only when read").arg(table);
+            break;
+        case Kind::Virtual:
+            made = QStringLiteral("its table %1 is a virtual table, whose rows are made only when read")
+                       .arg(table);
+            break;
+        case Kind::Computed:
+            made =
+                QStringLiteral("the column %1 of its table %2 is computed only when read").arg(column, table);
+            break;
+        case Kind::Missing:
+        case Kind::Stored:
+            break;
         }
+        if (!made.isEmpty())
+            return db::Status::failure(computedRowsRefusal(path, table, made));
     }
     return db::Status::success();
 }

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <utility>
@@ -139,7 +141,8 @@ Database::Database(sqlite3 *connection, QString name) : connection_(connection),
 }
 
 Database::Database(Database &&other) noexcept
-    : connection_(std::exchange(other.connection_, nullptr)), name_(std::move(other.name_))
+    : connection_(std::exchange(other.connection_, nullptr)), name_(std::move(other.name_)),
+      schema_(std::move(other.schema_))
 {}
 
 Database &Database::operator=(Database &&other) noexcept
@@ -148,6 +151,7 @@ Database &Database::operator=(Database &&other) noexcept
         close();
         connection_ = std::exchange(other.connection_, nullptr);
         name_ = std::move(other.name_);
+        schema_ = std::move(other.schema_);
     }
     return *this;
 }
@@ -163,6 +167,7 @@ void Database::close()
         return;
     sqlite3_close_v2(connection_);
     connection_ = nullptr;
+    schema_.clear();
     --liveConnections;
 }
 
@@ -207,6 +212,34 @@ std::optional<bool> Database::columnNotNull(const QString &table, const QString 
                                       nullptr) != SQLITE_OK)
         return std::nullopt;
     return notNull != 0;
+}
+
+Database::TableKind Database::tableKind(QStringView name, QString *computedColumn) const
+{
+    const auto entry = std::find_if(schema_.begin(), schema_.end(), [&](const SchemaEntry &e) {
+        return QStringView(e.name).compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (!connection_ || entry == schema_.end())
+        return TableKind::Missing;
+    if (entry->view)
+        return TableKind::View;
+    if (entry->sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+        return TableKind::Virtual;
+    // A column computed when read is declared with the word AS; only a table whose statement has that
+    // word is asked for its columns (table_xinfo marks such a column hidden 2, one stored when written 3).
+    static const QRegularExpression asWord(QStringLiteral("\\bAS\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!entry->sql.contains(asWord))
+        return TableKind::Stored;
+    QStringList names;
+    std::deque<Value> rows;
+    const QString sql = QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2")
+                            .arg(QString(entry->name).replace(QLatin1Char('\''), QLatin1String("''")));
+    if (runQuery(connection_, sql, names, rows).code != SQLITE_OK || rows.empty())
+        return TableKind::Stored;
+    if (computedColumn)
+        *computedColumn = rows.front().toString();
+    return TableKind::Computed;
 }
 
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)
@@ -266,10 +299,10 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
     // SQLite opens any file lazily; reading the schema is what proves it is a database.
     QStringList names;
     std::deque<Value> rows;
-    QueryOutcome outcome = runQuery(connection,
-                                    QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
-                                                   "AND name = 'DatabaseInfo' COLLATE NOCASE"),
-                                    names, rows);
+    QueryOutcome outcome =
+        runQuery(connection,
+                 QStringLiteral("SELECT name, type, sql FROM sqlite_master WHERE type IN ('table', 'view')"),
+                 names, rows);
     if (outcome.code == SQLITE_NOTADB)
         return Status::failure(QStringLiteral("\"%1\" is not a price database.").arg(shown));
     // A "-journal" file with changes that were never finished: reading would first undo them, which
@@ -281,7 +314,15 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
             QStringLiteral("Could not read the price database \"%1\" (%2).").arg(shown, outcome.message));
     }
 
-    if (!rows.empty() && rows.front().toInt() > 0) {
+    for (size_t i = 0; i + 2 < rows.size(); i += 3) {
+        db.schema_.push_back(
+            {rows[i].toString(), rows[i + 1].toString() == QLatin1String("view"), rows[i + 2].toString()});
+    }
+    const bool hasInfo =
+        std::any_of(db.schema_.begin(), db.schema_.end(), [](const Database::SchemaEntry &e) {
+            return !e.view && e.name.compare(QLatin1String("DatabaseInfo"), Qt::CaseInsensitive) == 0;
+        });
+    if (hasInfo) {
         outcome =
             runQuery(connection, QStringLiteral("SELECT Value FROM DatabaseInfo WHERE Name = 'Password'"),
                      names, rows);
