@@ -15,6 +15,53 @@ QString dateText(double date)
 {
     return vb::shortDate(date);
 }
+
+// The tables the game reads. Each must hold stored values: a view, a virtual table or a column computed
+// when read makes its values as they are read, with no bound on how many or how long (a view over a
+// recursive query can yield rows without end), and the game would stop answering while it read them.
+const char *const kPriceTables[] = {
+    "DailyData",   "TickData", "TickTradeDaysResults", "OverviewNews", "sortedticknewsreleases",
+    "DatabaseInfo"};
+
+// `made` says what of `table` is made only when read.
+QString computedRowsRefusal(const QString &path, const QString &table, const QString &made)
+{
+    return QStringLiteral("The price database \"%1\" cannot be used: %2, and nothing bounds how long that "
+                          "takes. Please put a price database made by futures-db in its place, or make %3 "
+                          "an ordinary table.")
+        .arg(QDir::toNativeSeparators(path), made, table);
+}
+
+// A price table that is present but does not hold stored rows is refused before any of it is read,
+// from the schema alone; a missing table is left to the queries that need it.
+db::Status checkStoredTables(const db::Database &database, const QString &path)
+{
+    using Kind = db::Database::TableKind;
+    for (const char *name : kPriceTables) {
+        const QString table = QLatin1String(name);
+        QString column;
+        QString made;
+        switch (database.tableKind(table, &column)) {
+        case Kind::View:
+            made = QStringLiteral("its table %1 is a view, whose rows are made only when read").arg(table);
+            break;
+        case Kind::Virtual:
+            made = QStringLiteral("its table %1 is a virtual table, whose rows are made only when read")
+                       .arg(table);
+            break;
+        case Kind::Computed:
+            made =
+                QStringLiteral("the column %1 of its table %2 is computed only when read").arg(column, table);
+            break;
+        case Kind::Missing:
+        case Kind::Stored:
+            break;
+        }
+        if (!made.isEmpty())
+            return db::Status::failure(computedRowsRefusal(path, table, made));
+    }
+    return db::Status::success();
+}
 } // namespace
 
 void InitDatabaseGlobals(PriceDatabaseState &state, const QString &programDirectory,
@@ -48,6 +95,11 @@ db::Status OpenPriceDatabase(PriceDatabaseState &state, const QString &path)
         state.DbOpenFailed = 1;
         state.FuturesWorkspace.close();
         return database.status();
+    }
+    if (const db::Status stored = checkStoredTables(database.value(), path); !stored) {
+        state.DbOpenFailed = 1;
+        state.FuturesWorkspace.close();
+        return stored;
     }
     state.FuturesDb = std::move(database.value());
     state.DbOpen = true;

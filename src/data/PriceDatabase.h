@@ -24,7 +24,9 @@ void InitDatabaseGlobals(PriceDatabaseState &state, const QString &programDirect
                          int32_t &SelectedCommodity, double &StartDate);
 
 // Opens the workspace and the database at `path`, read-only, with the game's password. Whatever was
-// open before is closed first, so that start-up and every game load share one handle. On failure
+// open before is closed first, so that start-up and every game load share one handle. A price table
+// that is present but holds no stored rows (a view, a virtual table, a column computed when read) is
+// refused before anything of it is read, since reading it has no bound. On failure
 // nothing is left open and the description says why; the caller then shows the notice titled
 // kOpenFailureTitle with that description and code kOpenFailureCode (the notification box's
 // ShowNotification(title, description, "", code)) and ends the program when it is closed.

@@ -509,3 +509,36 @@ TEST(Database, TellsWhetherAColumnIsDeclaredNotNull)
             << c.table << "." << c.column;
     EXPECT_EQ(Database().columnNotNull(QStringLiteral("DailyData"), QStringLiteral("Date")), std::nullopt);
 }
+
+// What each name stands for, from the schema as the file opened: the word AS in a table's statement
+// (a cast, a column named so) does not make a computed column of it.
+TEST(Database, TellsTablesOfStoredRowsFromTablesMadeWhenRead)
+{
+    FixtureDb fixture;
+    fixture.exec(QStringLiteral(
+        "CREATE TABLE Plain (x REAL CHECK (CAST(x AS REAL) >= 0), [as] TEXT);"
+        "CREATE TABLE Computed (x REAL, twice REAL AS (x * 2) VIRTUAL, stored REAL AS (x * 3) STORED);"
+        "CREATE TABLE StoredOnly (x REAL, thrice REAL GENERATED ALWAYS AS (x * 3) STORED);"
+        "CREATE VIEW Made AS SELECT 1 AS x;"
+        "CREATE VIRTUAL TABLE Words USING fts5(word)"));
+    Database db = openFixture(fixture);
+
+    struct Case {
+        const char *name;
+        Database::TableKind kind;
+        const char *column;
+    };
+    const Case cases[] = {
+        {"DailyData", Database::TableKind::Stored, ""},       {"dailydata", Database::TableKind::Stored, ""},
+        {"Plain", Database::TableKind::Stored, ""},           {"StoredOnly", Database::TableKind::Stored, ""},
+        {"Computed", Database::TableKind::Computed, "twice"}, {"Made", Database::TableKind::View, ""},
+        {"Words", Database::TableKind::Virtual, ""},          {"Nowhere", Database::TableKind::Missing, ""},
+    };
+    for (const Case &c : cases) {
+        QString column;
+        EXPECT_EQ(db.tableKind(QString::fromLatin1(c.name), &column), c.kind) << c.name;
+        EXPECT_EQ(column, QString::fromLatin1(c.column)) << c.name;
+    }
+    db.close();
+    EXPECT_EQ(db.tableKind(u"DailyData"), Database::TableKind::Missing);
+}

@@ -1,15 +1,19 @@
 #include "platform/db/Database.h"
 
+#include "platform/db/EngineValue.h"
 #include "platform/db/SqlFunctions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <utility>
 
 namespace tarvello::db {
@@ -69,29 +73,25 @@ QueryOutcome runQuery(sqlite3 *connection, const QString &sql, QStringList &name
     values.clear();
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < columns; ++i) {
-            // One call per field: the value's own accessors are cheaper than the column ones.
-            sqlite3_value *value = sqlite3_column_value(stmt, i);
-            switch (sqlite3_value_type(value)) {
-            case SQLITE_INTEGER:
-                values.push_back(Value::integer(sqlite3_value_int64(value)));
-                break;
-            case SQLITE_FLOAT:
-                values.push_back(Value::real(sqlite3_value_double(value)));
-                break;
-            case SQLITE_NULL:
-                values.emplace_back();
-                break;
-            default: {
-                const auto *bytes = static_cast<const char *>(sqlite3_value_blob(value));
-                values.push_back(Value::text(QString::fromUtf8(bytes, sqlite3_value_bytes(value))));
-                break;
-            }
-            }
+            values.push_back(engineValue(sqlite3_column_value(stmt, i)));
         }
     }
     if (rc != SQLITE_DONE)
         return {rc, engineMessage(connection)};
     return {};
+}
+
+// Changes another program left beside the file (a "-journal" or a "-wal" file): only a program that
+// may write the file can finish them or undo them, and the game never writes.
+QString unfinishedChanges(const QString &shown, const QString &leftOver)
+{
+    return QStringLiteral("The price database \"%1\" has unfinished changes in \"%2\", made by another "
+                          "program that may still be changing it or that stopped before it finished. Close "
+                          "any program that may be changing the file, then start the game again. If none "
+                          "is running, open the file once in a program that may write to it (such as "
+                          "sqlite3), which settles the changes, or put a sound copy of the price database "
+                          "in its place.")
+        .arg(shown, QDir::toNativeSeparators(leftOver));
 }
 
 // How the file is handed to SQLite. Opened as usual, a WAL-mode file makes SQLite create "-wal" and
@@ -109,15 +109,15 @@ OpenName openName(const QString &path, const QString &shown)
     if (!isWalModeFile(path))
         return {QFile::encodeName(path), 0, {}};
     const QString wal = path + QStringLiteral("-wal");
-    if (QFileInfo(wal).size() > 0) {
-        return {{},
-                0,
-                QStringLiteral("The price database \"%1\" is open in another program that may still be "
-                               "changing it (\"%2\" is present). Please close that program first.")
-                    .arg(shown, QDir::toNativeSeparators(wal))};
-    }
+    if (QFileInfo(wal).size() > 0)
+        return {{}, 0, unfinishedChanges(shown, wal)};
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     return {url.toEncoded() + "?immutable=1", SQLITE_OPEN_URI, {}};
+}
+
+bool isPermissionDenied(int systemError)
+{
+    return systemError == EACCES || systemError == EPERM;
 }
 
 } // namespace
@@ -141,7 +141,8 @@ Database::Database(sqlite3 *connection, QString name) : connection_(connection),
 }
 
 Database::Database(Database &&other) noexcept
-    : connection_(std::exchange(other.connection_, nullptr)), name_(std::move(other.name_))
+    : connection_(std::exchange(other.connection_, nullptr)), name_(std::move(other.name_)),
+      schema_(std::move(other.schema_))
 {}
 
 Database &Database::operator=(Database &&other) noexcept
@@ -150,6 +151,7 @@ Database &Database::operator=(Database &&other) noexcept
         close();
         connection_ = std::exchange(other.connection_, nullptr);
         name_ = std::move(other.name_);
+        schema_ = std::move(other.schema_);
     }
     return *this;
 }
@@ -165,6 +167,7 @@ void Database::close()
         return;
     sqlite3_close_v2(connection_);
     connection_ = nullptr;
+    schema_.clear();
     --liveConnections;
 }
 
@@ -211,6 +214,34 @@ std::optional<bool> Database::columnNotNull(const QString &table, const QString 
     return notNull != 0;
 }
 
+Database::TableKind Database::tableKind(QStringView name, QString *computedColumn) const
+{
+    const auto entry = std::find_if(schema_.begin(), schema_.end(), [&](const SchemaEntry &e) {
+        return QStringView(e.name).compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (!connection_ || entry == schema_.end())
+        return TableKind::Missing;
+    if (entry->view)
+        return TableKind::View;
+    if (entry->sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+        return TableKind::Virtual;
+    // A column computed when read is declared with the word AS; only a table whose statement has that
+    // word is asked for its columns (table_xinfo marks such a column hidden 2, one stored when written 3).
+    static const QRegularExpression asWord(QStringLiteral("\\bAS\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!entry->sql.contains(asWord))
+        return TableKind::Stored;
+    QStringList names;
+    std::deque<Value> rows;
+    const QString sql = QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2")
+                            .arg(QString(entry->name).replace(QLatin1Char('\''), QLatin1String("''")));
+    if (runQuery(connection_, sql, names, rows).code != SQLITE_OK || rows.empty())
+        return TableKind::Stored;
+    if (computedColumn)
+        *computedColumn = rows.front().toString();
+    return TableKind::Computed;
+}
+
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)
 {
     Workspace ws;
@@ -252,6 +283,13 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
     const int rc = sqlite3_open_v2(name.name.constData(), &connection,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | name.flags, nullptr);
     Database db(connection, path); // owns the handle even when the open failed
+    if (rc != SQLITE_OK && connection && isPermissionDenied(sqlite3_system_errno(connection))) {
+        return Status::failure(
+            QStringLiteral("Permission to read the price database \"%1\" is denied. Ask whoever looks "
+                           "after this computer to let you read the file, or put a copy you may read in "
+                           "its place.")
+                .arg(shown));
+    }
     if (rc != SQLITE_OK) {
         return Status::failure(QStringLiteral("Could not open the price database \"%1\" (%2).")
                                    .arg(shown, engineMessage(connection)));
@@ -261,18 +299,30 @@ Result<Database> Workspace::openDatabase(const QString &path, bool exclusive, bo
     // SQLite opens any file lazily; reading the schema is what proves it is a database.
     QStringList names;
     std::deque<Value> rows;
-    QueryOutcome outcome = runQuery(connection,
-                                    QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
-                                                   "AND name = 'DatabaseInfo' COLLATE NOCASE"),
-                                    names, rows);
+    QueryOutcome outcome =
+        runQuery(connection,
+                 QStringLiteral("SELECT name, type, sql FROM sqlite_master WHERE type IN ('table', 'view')"),
+                 names, rows);
     if (outcome.code == SQLITE_NOTADB)
         return Status::failure(QStringLiteral("\"%1\" is not a price database.").arg(shown));
+    // A "-journal" file with changes that were never finished: reading would first undo them, which
+    // writes the file, and a read-only handle is refused instead.
+    if (outcome.code != SQLITE_OK && sqlite3_extended_errcode(connection) == SQLITE_READONLY_ROLLBACK)
+        return Status::failure(unfinishedChanges(shown, path + QStringLiteral("-journal")));
     if (outcome.code != SQLITE_OK) {
         return Status::failure(
             QStringLiteral("Could not read the price database \"%1\" (%2).").arg(shown, outcome.message));
     }
 
-    if (!rows.empty() && rows.front().toInt() > 0) {
+    for (size_t i = 0; i + 2 < rows.size(); i += 3) {
+        db.schema_.push_back(
+            {rows[i].toString(), rows[i + 1].toString() == QLatin1String("view"), rows[i + 2].toString()});
+    }
+    const bool hasInfo =
+        std::any_of(db.schema_.begin(), db.schema_.end(), [](const Database::SchemaEntry &e) {
+            return !e.view && e.name.compare(QLatin1String("DatabaseInfo"), Qt::CaseInsensitive) == 0;
+        });
+    if (hasInfo) {
         outcome =
             runQuery(connection, QStringLiteral("SELECT Value FROM DatabaseInfo WHERE Name = 'Password'"),
                      names, rows);

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct sqlite3;
 
@@ -36,6 +37,13 @@ public:
     // closed or has no such table or column.
     std::optional<bool> columnNotNull(const QString &table, const QString &column) const;
 
+    // What a name stands for in the file's schema (as it was when the file opened): a table of stored
+    // rows, a table or view whose rows or values are made only when read (a view, a virtual table, a
+    // table with a column computed when read), or nothing. Reading the second kind has no bound on its
+    // time. For Computed, `computedColumn` receives the name of such a column.
+    enum class TableKind { Missing, Stored, View, Virtual, Computed };
+    TableKind tableKind(QStringView name, QString *computedColumn = nullptr) const;
+
     // Closing twice, or closing a database that never opened, does nothing.
     void close();
 
@@ -46,8 +54,16 @@ private:
     friend class Workspace;
     Database(sqlite3 *connection, QString name);
 
+    // The file's tables and views, read once as it opened.
+    struct SchemaEntry {
+        QString name;
+        bool view = false;
+        QString sql; // the statement that made it
+    };
+
     sqlite3 *connection_ = nullptr;
     QString name_;
+    std::vector<SchemaEntry> schema_;
 };
 
 // The session databases are opened in: a name, a user and a password. It holds no resource of its
@@ -66,9 +82,10 @@ public:
     // equal the password the file records in DatabaseInfo ('Password'); a file that records none
     // accepts any. `exclusive` and `readOnly` are accepted for the callers' sake: the game only reads,
     // so every open is shared and read-only, and nothing is ever written beside the file: a file in
-    // WAL journal mode is read as it stands, and refused while another program has changes of its own
-    // waiting in its "-wal" file. A missing file, a file that is not a database and a wrong password
-    // each fail with a description.
+    // WAL journal mode is read as it stands, and refused while another program's changes wait in its
+    // "-wal" file; a file whose "-journal" holds changes a program left unfinished is refused too (only a
+    // writer can undo them). A missing file, a file the user may not read, a file that is not a
+    // database and a wrong password each fail with a description.
     Result<Database> openDatabase(const QString &path, bool exclusive, bool readOnly,
                                   const QString &connect) const;
 

@@ -1,5 +1,7 @@
 #include "platform/db/RowStream.h"
 
+#include "platform/db/EngineValue.h"
+
 #include <sqlite3.h>
 
 #include <cmath>
@@ -66,20 +68,7 @@ Value RowStream::fieldAt(qsizetype index) const
 {
     if (!onRow_ || index < 0 || index >= names_.size())
         return {};
-    // One call per field: the value's own accessors are cheaper than the column ones.
-    sqlite3_value *value = sqlite3_column_value(statement_, static_cast<int>(index));
-    switch (sqlite3_value_type(value)) {
-    case SQLITE_INTEGER:
-        return Value::integer(sqlite3_value_int64(value));
-    case SQLITE_FLOAT:
-        return Value::real(sqlite3_value_double(value));
-    case SQLITE_NULL:
-        return {};
-    default: {
-        const auto *bytes = static_cast<const char *>(sqlite3_value_blob(value));
-        return Value::text(QString::fromUtf8(bytes, sqlite3_value_bytes(value)));
-    }
-    }
+    return engineValue(sqlite3_column_value(statement_, static_cast<int>(index)));
 }
 
 double RowStream::number(qsizetype index, bool *ok) const
