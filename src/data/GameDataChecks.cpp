@@ -111,10 +111,10 @@ db::Status checkDates(const GameState &state, const std::vector<PlacedTable> &ta
                                mendText(state));
 }
 
-// A row of the period that belongs to no instrument: a NULL CommodityID, or one outside 1..6 (a text
-// sorts after every number). Each probe reads the table's key from the CommodityID it asks for, so a
-// sound table costs three look-ups; the unary + keeps the engine off the date index, which would have
-// it read every row of the period three times.
+// A row of the period that belongs to no instrument: a NULL CommodityID, one outside 1..6 (a text
+// sorts after every number), or one between two instruments (3.5). Each probe reads the table's key from
+// the CommodityID it asks for, so a sound table costs one look-up a probe; the unary + keeps the engine
+// off the date index, which would have it read every row of the period once a probe.
 struct UnknownOwner {
     QString id;
     double when = 0.0;
@@ -124,11 +124,14 @@ std::optional<UnknownOwner> findUnknownOwner(const db::Database &db, const Place
                                              double end)
 {
     const QString date = quoted(table.dateColumn);
+    QStringList owners{QStringLiteral("IS NULL"), QStringLiteral("< 1"), QStringLiteral("> 6")};
+    for (int id = 1; id < 6; ++id)
+        owners << QStringLiteral("> %1 AND CommodityID < %2").arg(id).arg(id + 1);
     QStringList probes;
-    for (const char *owner : {"IS NULL", "< 1", "> 6"}) {
+    for (const QString &owner : owners) {
         probes << QStringLiteral("SELECT quote(CommodityID) AS id, %1 AS day FROM %2 WHERE CommodityID %3 "
                                  "AND +%1 >= %4 AND +%1 < %5")
-                      .arg(date, QLatin1String(table.name), QLatin1String(owner), serialText(start),
+                      .arg(date, QLatin1String(table.name), owner, serialText(start),
                            serialText(end));
     }
     auto found = db.openRecordset(probes.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" LIMIT 1"));

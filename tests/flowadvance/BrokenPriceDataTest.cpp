@@ -240,6 +240,14 @@ const Breakage kBreakages[] = {
                  .arg(serial(1991, 1, 28)));
      },
      {"DailyData", "on 1/28/1991", "belongs to no instrument (CommodityID NULL)"}},
+    {"an instrument's daily rows from a later day under a CommodityID between two instruments",
+     DataKind::Daily,
+     [](FixtureDb &db) {
+         db.exec(
+             QStringLiteral("UPDATE DailyData SET CommodityID = 3.5 WHERE CommodityID = 3 AND [Date] >= %1")
+                 .arg(serial(1991, 1, 28)));
+     },
+     {"DailyData", "on 1/28/1991", "belongs to no instrument (CommodityID 3.5)"}},
     {"a tick of a later day under an unknown CommodityID",
      DataKind::Tick,
      [](FixtureDb &db) {
