@@ -131,8 +131,7 @@ std::optional<UnknownOwner> findUnknownOwner(const db::Database &db, const Place
     for (const QString &owner : owners) {
         probes << QStringLiteral("SELECT quote(CommodityID) AS id, %1 AS day FROM %2 WHERE CommodityID %3 "
                                  "AND +%1 >= %4 AND +%1 < %5")
-                      .arg(date, QLatin1String(table.name), owner, serialText(start),
-                           serialText(end));
+                      .arg(date, QLatin1String(table.name), owner, serialText(start), serialText(end));
     }
     auto found = db.openRecordset(probes.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" LIMIT 1"));
     if (!found || found.value().eof())

@@ -10,8 +10,8 @@
 #include <QMenu>
 
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 
 namespace tarvello::test {
 namespace {
@@ -286,16 +286,18 @@ TEST_P(InputQueuedBehindTheQuantityReturn, OnlyTheReturnActs)
 
 INSTANTIATE_TEST_SUITE_P(
     LateInputInATickGame, InputQueuedBehindTheQuantityReturn,
-    ::testing::Values(
-        QueuedBehindReturn{"ClickOnNewsHistory", [](Halvern &m) { postClick(*m.btnNewsHist); }},
-        QueuedBehindReturn{"ClickOnTradeHistory", [](Halvern &m) { postClick(*m.btnTradeHist); }},
-        QueuedBehindReturn{"NewsHistoryAccessKey", [](Halvern &m) { postKey(m, Qt::Key_N, Qt::AltModifier); }},
-        QueuedBehindReturn{"MenuCommandByTheKeyboard",
-                           [](Halvern &m) {
-                               postKey(m, Qt::Key_H, Qt::AltModifier);
-                               postKey(m, Qt::Key_C);
-                           }},
-        QueuedBehindReturn{"TradeHistoryAccessKey", [](Halvern &m) { postKey(m, Qt::Key_R, Qt::AltModifier); }}),
+    ::testing::Values(QueuedBehindReturn{"ClickOnNewsHistory", [](Halvern &m) { postClick(*m.btnNewsHist); }},
+                      QueuedBehindReturn{"ClickOnTradeHistory",
+                                         [](Halvern &m) { postClick(*m.btnTradeHist); }},
+                      QueuedBehindReturn{"NewsHistoryAccessKey",
+                                         [](Halvern &m) { postKey(m, Qt::Key_N, Qt::AltModifier); }},
+                      QueuedBehindReturn{"MenuCommandByTheKeyboard",
+                                         [](Halvern &m) {
+                                             postKey(m, Qt::Key_H, Qt::AltModifier);
+                                             postKey(m, Qt::Key_C);
+                                         }},
+                      QueuedBehindReturn{"TradeHistoryAccessKey",
+                                         [](Halvern &m) { postKey(m, Qt::Key_R, Qt::AltModifier); }}),
     [](const ::testing::TestParamInfo<QueuedBehindReturn> &info) { return std::string(info.param.input); });
 
 // A menu command that reaches the window while a Tick "&Forward" works the period out is dropped:

@@ -95,7 +95,8 @@ TEST_F(InputGate, NoInputRunsAProcedureInsideAnotherOfTheSameWindow)
         {"an option button's click", {}, [this] { postClick(option); }},
         {"a pick in a list by key", [this] { combo.setFocus(); }, [this] { postKey(form, Qt::Key_Down); }},
         {"a menu opened by its access key", {}, [this] { postKey(form, Qt::Key_M, Qt::AltModifier); }},
-        {"a menu command by the keyboard", {},
+        {"a menu command by the keyboard",
+         {},
          [this] {
              postKey(form, Qt::Key_M, Qt::AltModifier);
              postKey(form, Qt::Key_C);

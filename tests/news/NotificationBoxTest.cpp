@@ -222,7 +222,8 @@ TEST_F(NotificationBox, EachNoticeStartsFromTheDesign)
 
 TEST_F(NotificationBox, AWordWiderThanTheBoxBreaksSoEveryCharacterShows)
 {
-    const QString folder = QStringLiteral("C:\\Games\\") + QStringLiteral("TarvelloPriceHistoryFolder").repeated(6);
+    const QString folder =
+        QStringLiteral("C:\\Games\\") + QStringLiteral("TarvelloPriceHistoryFolder").repeated(6);
     const QString message = QStringLiteral("futures.mdb not found in ") + folder;
     ASSERT_GT(textWidth(folder), 6000); // wider than the widest box
     bool checked = false;

@@ -50,10 +50,13 @@ TEST_F(ReportFocus, TheDigitTypedAfterAReportClosesFromTheQuantityPromptLandsInT
         const char *window;
         bool atOnce; // closed before the window system has given the shown window the focus
     } cases[] = {
-        {"T&rade History with no trades: the notice, closed by OK", Qt::Key_R, "frmPlayerNotification", false},
-        {"T&rade History with no trades: the notice, closed at once", Qt::Key_R, "frmPlayerNotification", true},
+        {"T&rade History with no trades: the notice, closed by OK", Qt::Key_R, "frmPlayerNotification",
+         false},
+        {"T&rade History with no trades: the notice, closed at once", Qt::Key_R, "frmPlayerNotification",
+         true},
         {"&News History: the news window, closed by a double click", Qt::Key_N, "frmNewsDisplay", false},
-        {"&News History: the news window, closed by a double click at once", Qt::Key_N, "frmNewsDisplay", true},
+        {"&News History: the news window, closed by a double click at once", Qt::Key_N, "frmNewsDisplay",
+         true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

@@ -231,15 +231,17 @@ private:
         if (lower(sql).rfind("create virtual", 0) == 0)
             return std::string("table ") + table + " is a virtual table, whose rows are made only when read";
         s = nullptr;
-        if (type == "table" && sqlite3_prepare_v2(m_db, "SELECT name FROM pragma_table_xinfo(?1) WHERE hidden = 2",
-                                                  -1, &s, nullptr) == SQLITE_OK) {
+        if (type == "table" &&
+            sqlite3_prepare_v2(m_db, "SELECT name FROM pragma_table_xinfo(?1) WHERE hidden = 2", -1, &s,
+                               nullptr) == SQLITE_OK) {
             sqlite3_bind_text(s, 1, table, -1, SQLITE_STATIC);
             if (sqlite3_step(s) == SQLITE_ROW)
                 computed = reinterpret_cast<const char *>(sqlite3_column_text(s, 0));
         }
         sqlite3_finalize(s);
         if (!computed.empty())
-            return std::string("the column ") + computed + " of table " + table + " is computed only when read";
+            return std::string("the column ") + computed + " of table " + table +
+                   " is computed only when read";
         return {};
     }
 

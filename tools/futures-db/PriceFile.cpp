@@ -129,15 +129,16 @@ PriceFileWriter::PriceFileWriter(const OutputLock &lock, const std::string &orig
         m_db->exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = FILE;") &&
         m_db->exec("BEGIN") && m_db->exec(kPriceSchemaSql);
     for (int t = 0; ready && t < 4; ++t) {
-        const KeyedTable &spec = kKeyedTables[t];
+        const KeyedTable &keyedTable = kKeyedTables[t];
         Database::Keyed &k = m_db->keyed[t];
-        const std::string lines = tableName(spec);
-        ready = m_db->exec(("CREATE TEMP TABLE " + std::string(spec.lineTable) + " WITHOUT ROWID").c_str());
-        k.insert = m_db->prepare(spec.insert);
+        const std::string lines = tableName(keyedTable);
+        ready =
+            m_db->exec(("CREATE TEMP TABLE " + std::string(keyedTable.lineTable) + " WITHOUT ROWID").c_str());
+        k.insert = m_db->prepare(keyedTable.insert);
         k.insertLine = m_db->prepare("INSERT INTO temp." + lines + " VALUES (" +
-                                     (spec.keyColumns == 2 ? "?, ?, ?" : "?, ?, ?, ?") + ")");
-        k.selectLine = m_db->prepare("SELECT Line FROM temp." + lines + " WHERE " + keyCondition(spec));
-        k.keyColumns = spec.keyColumns;
+                                     (keyedTable.keyColumns == 2 ? "?, ?, ?" : "?, ?, ?, ?") + ")");
+        k.selectLine = m_db->prepare("SELECT Line FROM temp." + lines + " WHERE " + keyCondition(keyedTable));
+        k.keyColumns = keyedTable.keyColumns;
         ready = ready && k.insert && k.insertLine && k.selectLine;
     }
     m_db->day = m_db->prepare("INSERT INTO TickTradeDaysResults ([Date]) VALUES (?)");

@@ -158,9 +158,9 @@ private:
     Handler paint_;
     Handler click_;
     std::unique_ptr<InputLock> inputLock_; // while the window is disabled
-    QPointer<QWidget> focusBeforeLock_;     // the control that had the focus when the window was disabled
-    QPointer<Form> focusBack_;              // the window that had the focus when this one was shown
-    QPointer<Form> owner_;                  // the window a modal show stands over
+    QPointer<QWidget> focusBeforeLock_;    // the control that had the focus when the window was disabled
+    QPointer<Form> focusBack_;             // the window that had the focus when this one was shown
+    QPointer<Form> owner_;                 // the window a modal show stands over
 };
 
 // The window a widget, menu or menu item belongs to; null for one outside every window.

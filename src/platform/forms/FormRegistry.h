@@ -53,7 +53,8 @@ public:
     template <class T> T &loadAnother()
     {
         static_assert(std::is_base_of_v<Form, T>);
-        return static_cast<T &>(load(typeid(T), [] { return std::make_unique<T>(); }, Slot::Another));
+        return static_cast<T &>(load(
+            typeid(T), [] { return std::make_unique<T>(); }, Slot::Another));
     }
 
     template <class T> bool isLoaded() const

@@ -16,7 +16,10 @@ namespace {
 // on a drawn bar changes, the bar is only drawn again.
 class EnabledChangeOnBar final : public QObject {
 public:
-    EnabledChangeOnBar(QMenuBar &bar, const QAction &item) : bar_(bar), item_(item) { bar_.installEventFilter(this); }
+    EnabledChangeOnBar(QMenuBar &bar, const QAction &item) : bar_(bar), item_(item)
+    {
+        bar_.installEventFilter(this);
+    }
     ~EnabledChangeOnBar() override
     {
         bar_.removeEventFilter(this);
@@ -26,7 +29,8 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        return event->type() == QEvent::ActionChanged && static_cast<QActionEvent *>(event)->action() == &item_;
+        return event->type() == QEvent::ActionChanged &&
+               static_cast<QActionEvent *>(event)->action() == &item_;
     }
 
 private:
