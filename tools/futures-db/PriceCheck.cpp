@@ -208,40 +208,40 @@ private:
     }
 
     // Why a table's rows are made only when read (a view, a virtual table, a column computed when read),
-    // or nothing for a table of stored rows or one that is missing.
+    // as the game's open judges it, or nothing for a table of stored rows or one that is missing.
     std::string madeWhenRead(const char *table) const
     {
-        std::string type, sql, computed;
+        bool found = false, view = false;
+        QString name, sql;
         sqlite3_stmt *s = nullptr;
-        if (sqlite3_prepare_v2(m_db, "SELECT type, sql FROM sqlite_master WHERE name = ?1 COLLATE NOCASE", -1,
-                               &s, nullptr) == SQLITE_OK) {
+        if (sqlite3_prepare_v2(m_db,
+                               "SELECT name, type = 'view', sql FROM sqlite_master WHERE name = ?1 "
+                               "COLLATE NOCASE AND type IN ('table', 'view')",
+                               -1, &s, nullptr) == SQLITE_OK) {
             sqlite3_bind_text(s, 1, table, -1, SQLITE_STATIC);
             if (sqlite3_step(s) == SQLITE_ROW) {
-                const auto text = [&](int column) {
-                    const auto *value = sqlite3_column_text(s, column);
-                    return value ? std::string(reinterpret_cast<const char *>(value)) : std::string();
-                };
-                type = text(0);
-                sql = text(1);
+                found = true;
+                name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)));
+                view = sqlite3_column_int(s, 1) != 0;
+                sql = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 2)));
             }
         }
         sqlite3_finalize(s);
-        if (type == "view")
+        if (!found)
+            return {};
+        QString computed;
+        switch (db::classifyTable(m_db, name, view, sql, &computed)) {
+        case db::Database::TableKind::View:
             return std::string("table ") + table + " is a view, whose rows are made only when read";
-        if (lower(sql).rfind("create virtual", 0) == 0)
+        case db::Database::TableKind::Virtual:
             return std::string("table ") + table + " is a virtual table, whose rows are made only when read";
-        s = nullptr;
-        if (type == "table" &&
-            sqlite3_prepare_v2(m_db, "SELECT name FROM pragma_table_xinfo(?1) WHERE hidden = 2", -1, &s,
-                               nullptr) == SQLITE_OK) {
-            sqlite3_bind_text(s, 1, table, -1, SQLITE_STATIC);
-            if (sqlite3_step(s) == SQLITE_ROW)
-                computed = reinterpret_cast<const char *>(sqlite3_column_text(s, 0));
-        }
-        sqlite3_finalize(s);
-        if (!computed.empty())
-            return std::string("the column ") + computed + " of table " + table +
+        case db::Database::TableKind::Computed:
+            return "the column " + computed.toStdString() + " of table " + table +
                    " is computed only when read";
+        case db::Database::TableKind::Missing:
+        case db::Database::TableKind::Stored:
+            break;
+        }
         return {};
     }
 

@@ -221,25 +221,32 @@ Database::TableKind Database::tableKind(QStringView name, QString *computedColum
     });
     if (!connection_ || entry == schema_.end())
         return TableKind::Missing;
-    if (entry->view)
-        return TableKind::View;
-    if (entry->sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
-        return TableKind::Virtual;
+    return classifyTable(connection_, entry->name, entry->view, entry->sql, computedColumn);
+}
+
+Database::TableKind classifyTable(sqlite3 *connection, const QString &name, bool view, const QString &sql,
+                                  QString *computedColumn)
+{
+    using Kind = Database::TableKind;
+    if (view)
+        return Kind::View;
+    if (sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+        return Kind::Virtual;
     // A column computed when read is declared with the word AS; only a table whose statement has that
     // word is asked for its columns (table_xinfo marks such a column hidden 2, one stored when written 3).
     static const QRegularExpression asWord(QStringLiteral("\\bAS\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (!entry->sql.contains(asWord))
-        return TableKind::Stored;
+    if (!sql.contains(asWord))
+        return Kind::Stored;
     QStringList names;
     std::deque<Value> rows;
-    const QString sql = QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2")
-                            .arg(QString(entry->name).replace(QLatin1Char('\''), QLatin1String("''")));
-    if (runQuery(connection_, sql, names, rows).code != SQLITE_OK || rows.empty())
-        return TableKind::Stored;
+    const QString columns = QStringLiteral("SELECT name FROM pragma_table_xinfo('%1') WHERE hidden = 2")
+                                .arg(QString(name).replace(QLatin1Char('\''), QLatin1String("''")));
+    if (runQuery(connection, columns, names, rows).code != SQLITE_OK || rows.empty())
+        return Kind::Stored;
     if (computedColumn)
         *computedColumn = rows.front().toString();
-    return TableKind::Computed;
+    return Kind::Computed;
 }
 
 Result<Workspace> Workspace::create(const QString &name, const QString &user, const QString &password)

@@ -66,6 +66,11 @@ private:
     std::vector<SchemaEntry> schema_;
 };
 
+// The same from a schema entry read by the caller: `name` is a table (or, with `view`, a view) made by
+// the statement `sql`, on an open connection that is asked for its columns only when needed.
+Database::TableKind classifyTable(sqlite3 *connection, const QString &name, bool view, const QString &sql,
+                                  QString *computedColumn = nullptr);
+
 // The session databases are opened in: a name, a user and a password. It holds no resource of its
 // own; opening on a closed workspace fails.
 class Workspace {
