@@ -12,9 +12,6 @@
 #include "data/PriceSchema.h"
 #include "platform/db/Database.h"
 
-#include <QFileInfo>
-#include <QUrl>
-
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -746,10 +743,7 @@ std::vector<Violation> checkPriceFile(const std::string &path, const CheckOption
         }
         report.add("journal-mode", path + " is in WAL journal mode; the game reads it as it stands, "
                                           "but 'PRAGMA journal_mode = DELETE' makes it an ordinary file");
-        name = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath())
-                   .toEncoded()
-                   .toStdString() +
-               "?immutable=1";
+        name = db::immutableFileUri(QString::fromStdString(path)).toStdString();
         flags |= SQLITE_OPEN_URI;
     }
     sqlite3 *db = nullptr;

@@ -1,31 +1,12 @@
 #include "Sample.h"
 
+#include "platform/db/Database.h"
+
 #include <sqlite3.h>
 
 #include <sys/stat.h>
 
 namespace tarvello::futuresdb {
-
-namespace {
-
-// path as an SQLite file name in URI form: the characters that end or escape a URI path are escaped.
-std::string fileUri(const std::string &path)
-{
-    static const char hex[] = "0123456789ABCDEF";
-    std::string uri = "file:";
-    for (const char c : path) {
-        if (c == '%' || c == '?' || c == '#') {
-            uri += '%';
-            uri += hex[static_cast<unsigned char>(c) >> 4];
-            uri += hex[static_cast<unsigned char>(c) & 15];
-        } else {
-            uri += c;
-        }
-    }
-    return uri;
-}
-
-} // namespace
 
 bool isSampleFile(const std::string &path)
 {
@@ -34,10 +15,10 @@ bool isSampleFile(const std::string &path)
     if (stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode))
         return false;
     // immutable: SQLite takes no lock and makes no journal or shared-memory file beside it.
+    const QByteArray uri = db::immutableFileUri(QString::fromStdString(path));
     sqlite3 *db = nullptr;
-    const std::string uri = fileUri(path) + "?immutable=1";
     bool sample = false;
-    if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
         sqlite3_stmt *query = nullptr;
         if (sqlite3_prepare_v2(db, "SELECT Value FROM DatabaseInfo WHERE Name = ?", -1, &query, nullptr) ==
             SQLITE_OK) {

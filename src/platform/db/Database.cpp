@@ -111,8 +111,7 @@ OpenName openName(const QString &path, const QString &shown)
     const QString wal = path + QStringLiteral("-wal");
     if (QFileInfo(wal).size() > 0)
         return {{}, 0, unfinishedChanges(shown, wal)};
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    return {url.toEncoded() + "?immutable=1", SQLITE_OPEN_URI, {}};
+    return {immutableFileUri(path), SQLITE_OPEN_URI, {}};
 }
 
 bool isPermissionDenied(int systemError)
@@ -121,6 +120,11 @@ bool isPermissionDenied(int systemError)
 }
 
 } // namespace
+
+QByteArray immutableFileUri(const QString &path)
+{
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
+}
 
 // Bytes 18 and 19 of an SQLite file header are its write and read format versions; 2 marks a file
 // written in WAL journal mode. A file too short to have a header is not one.

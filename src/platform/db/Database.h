@@ -107,6 +107,9 @@ private:
 // Whether the file at `path` is an SQLite file written in WAL journal mode. Opened as usual, such a file
 // makes SQLite create "-wal" and "-shm" files beside it.
 bool isWalModeFile(const QString &path);
+// The SQLite file name (URI form, opened with SQLITE_OPEN_URI) that reads the file at `path` as it
+// stands: no lock is taken and no journal, "-wal" or "-shm" file is made or written beside it.
+QByteArray immutableFileUri(const QString &path);
 
 // The PWD value of a connect string ("; database=x;PWD=kxq" -> "kxq"); empty when there is none.
 QString connectPassword(const QString &connect);
