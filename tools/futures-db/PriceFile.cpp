@@ -38,40 +38,35 @@ void bind(sqlite3_stmt *s, int i, const char *v)
 // in memory.
 struct KeyedTable {
     const char *insert;
-    const char *lineTable; // its key columns, then Line
+    const char *lineTable;  // the temporary table: the key columns, then Line
+    const char *insertLine; // the key's values, then its line
+    const char *selectLine; // the line of a key
     int keyColumns;
 };
 const KeyedTable kKeyedTables[] = {
     {"INSERT INTO DailyData (CommodityID, [Date], OpenInterest, DayVolume, [Open], High, Low, [Close]) "
      "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-     "DailyLine (CommodityID, [Date], Line, PRIMARY KEY (CommodityID, [Date]))", 2},
+     "CREATE TEMP TABLE DailyLine (CommodityID, [Date], Line, PRIMARY KEY (CommodityID, [Date])) WITHOUT "
+     "ROWID",
+     "INSERT INTO temp.DailyLine VALUES (?, ?, ?)",
+     "SELECT Line FROM temp.DailyLine WHERE CommodityID = ? AND [Date] = ?", 2},
     {"INSERT INTO TickData (CommodityID, [DateTime], realprice) VALUES (?, ?, ?)",
-     "TickLine (CommodityID, [DateTime], Line, PRIMARY KEY (CommodityID, [DateTime]))", 2},
+     "CREATE TEMP TABLE TickLine (CommodityID, [DateTime], Line, PRIMARY KEY (CommodityID, [DateTime])) "
+     "WITHOUT ROWID",
+     "INSERT INTO temp.TickLine VALUES (?, ?, ?)",
+     "SELECT Line FROM temp.TickLine WHERE CommodityID = ? AND [DateTime] = ?", 2},
     {"INSERT INTO OverviewNews ([Date], CommodityID, News) VALUES (?, ?, ?)",
-     "StoryLine ([Date], CommodityID, Line, PRIMARY KEY ([Date], CommodityID))", 2},
+     "CREATE TEMP TABLE StoryLine ([Date], CommodityID, Line, PRIMARY KEY ([Date], CommodityID)) WITHOUT "
+     "ROWID",
+     "INSERT INTO temp.StoryLine VALUES (?, ?, ?)",
+     "SELECT Line FROM temp.StoryLine WHERE [Date] = ? AND CommodityID = ?", 2},
     {"INSERT INTO sortedticknewsreleases (NRDate, NRTime, NRTitle, NRStory) VALUES (?, ?, ?, ?)",
-     "ReleaseLine (NRDate, NRTime, NRTitle, Line, PRIMARY KEY (NRDate, NRTime, NRTitle))", 3},
+     "CREATE TEMP TABLE ReleaseLine (NRDate, NRTime, NRTitle, Line, PRIMARY KEY (NRDate, NRTime, NRTitle)) "
+     "WITHOUT ROWID",
+     "INSERT INTO temp.ReleaseLine VALUES (?, ?, ?, ?)",
+     "SELECT Line FROM temp.ReleaseLine WHERE NRDate = ? AND NRTime = ? AND NRTitle = ?", 3},
 };
 enum KeyedTableIndex { kDaily, kTick, kStory, kRelease };
-
-// "DailyLine (CommodityID, [Date], Line, ...)" -> "DailyLine", and its key columns.
-std::string tableName(const KeyedTable &t)
-{
-    const std::string text = t.lineTable;
-    return text.substr(0, text.find(' '));
-}
-std::string keyCondition(const KeyedTable &t)
-{
-    const std::string text = t.lineTable;
-    const std::size_t open = text.find('(') + 1;
-    std::string condition, columns = text.substr(open, text.find(", Line") - open);
-    for (std::size_t at = 0; at < columns.size();) {
-        const std::size_t comma = std::min(columns.find(", ", at), columns.size());
-        condition += (condition.empty() ? "" : " AND ") + columns.substr(at, comma - at) + " = ?";
-        at = comma + 2;
-    }
-    return condition;
-}
 } // namespace
 
 struct PriceFileWriter::Database {
@@ -90,10 +85,10 @@ struct PriceFileWriter::Database {
 
     bool exec(const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
-    Stmt prepare(const std::string &sql)
+    Stmt prepare(const char *sql)
     {
         sqlite3_stmt *stmt = nullptr;
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
         return Stmt(stmt);
     }
 
@@ -131,13 +126,10 @@ PriceFileWriter::PriceFileWriter(const OutputLock &lock, const std::string &orig
     for (int t = 0; ready && t < 4; ++t) {
         const KeyedTable &keyedTable = kKeyedTables[t];
         Database::Keyed &k = m_db->keyed[t];
-        const std::string lines = tableName(keyedTable);
-        ready =
-            m_db->exec(("CREATE TEMP TABLE " + std::string(keyedTable.lineTable) + " WITHOUT ROWID").c_str());
+        ready = m_db->exec(keyedTable.lineTable);
         k.insert = m_db->prepare(keyedTable.insert);
-        k.insertLine = m_db->prepare("INSERT INTO temp." + lines + " VALUES (" +
-                                     (keyedTable.keyColumns == 2 ? "?, ?, ?" : "?, ?, ?, ?") + ")");
-        k.selectLine = m_db->prepare("SELECT Line FROM temp." + lines + " WHERE " + keyCondition(keyedTable));
+        k.insertLine = m_db->prepare(keyedTable.insertLine);
+        k.selectLine = m_db->prepare(keyedTable.selectLine);
         k.keyColumns = keyedTable.keyColumns;
         ready = ready && k.insert && k.insertLine && k.selectLine;
     }
