@@ -159,13 +159,10 @@ std::vector<std::string> filesNotImported(const ImportSources &sources)
             folder.first = dir;
         folder.second.insert(name);
     };
-    for (const std::string *dir : {&sources.dailyDir, &sources.ticksDir})
-        if (!dir->empty())
-            for (Instrument i : kAllInstruments)
-                expect(*dir, std::string(instrumentKey(i)) + ".csv");
-    if (!sources.newsDir.empty())
-        for (const char *name : {"OverviewNews.csv", "Releases.csv"})
-            expect(sources.newsDir, name);
+    for (const std::string &input : inputFiles(sources)) {
+        const fs::path file(input);
+        expect(file.parent_path().string(), file.filename().string());
+    }
     std::vector<std::string> warnings;
     for (const auto &[canonical, folder] : folders) {
         std::vector<std::string> strays;
